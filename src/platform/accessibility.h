@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velmor::platform {
+
+// A window of another process, as the accessibility service hands it out.
+struct WindowElement {
+    std::int32_t pid = 0;
+    std::int64_t id = 0;
+};
+
+class Accessibility {
+public:
+    virtual ~Accessibility() = default;
+
+    virtual bool isProcessTrusted() = 0;
+    // Asks the trust state with the system's prompt option.
+    virtual bool isProcessTrustedWithPrompt(bool prompt) = 0;
+
+    // "AXFocusedWindow" of the application with that process id, with the messaging
+    // time-out set on the application element and on the window. Nothing when the element
+    // cannot be made, the request fails or times out, or there is no window.
+    virtual std::optional<WindowElement> focusedWindow(std::int32_t pid, double timeout) = 0;
+    // "AXTitle" of the window; nothing when the request fails or the title is no string.
+    virtual std::optional<std::string> windowTitle(const WindowElement& window,
+                                                   double timeout) = 0;
+    // Sets "AXMinimized"; false when the request fails.
+    virtual bool setMinimized(const WindowElement& window, bool minimized, double timeout) = 0;
+};
+
+}  // namespace velmor::platform

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "core/point.h"
+
+namespace velmor::platform {
+
+// Event type numbers of the event services.
+namespace event_type {
+inline constexpr std::uint32_t kRightMouseDown = 3;
+inline constexpr std::uint32_t kRightMouseUp = 4;
+inline constexpr std::uint32_t kRightMouseDragged = 7;
+inline constexpr std::uint32_t kKeyDown = 10;
+inline constexpr std::uint32_t kKeyUp = 11;
+inline constexpr std::uint32_t kSystemDefined = 14;
+inline constexpr std::uint32_t kScrollWheel = 22;
+inline constexpr std::uint32_t kOtherMouseDown = 25;
+inline constexpr std::uint32_t kOtherMouseUp = 26;
+inline constexpr std::uint32_t kTapDisabledByTimeout = 0xFFFFFFFEu;
+inline constexpr std::uint32_t kTapDisabledByUserInput = 0xFFFFFFFFu;
+}  // namespace event_type
+
+// Integer field numbers of the event services.
+namespace event_field {
+inline constexpr int kMouseButtonNumber = 3;
+inline constexpr int kKeyboardKeycode = 9;
+inline constexpr int kScrollWheelDeltaAxis1 = 11;
+inline constexpr int kSourceUserData = 42;
+}  // namespace event_field
+
+// One input event: its type, location, flags and integer fields by number, so that the
+// routing reads the same field numbers the real event services use. A plain value with
+// no allocation: it sits on the path of every tapped event.
+class Event {
+public:
+    Event() = default;
+    Event(std::uint32_t eventType, Point where, std::uint64_t eventFlags = 0)
+        : type(eventType), location(where), flags(eventFlags) {}
+
+    std::uint32_t type = 0;
+    Point location;
+    std::uint64_t flags = 0;
+
+    // 0 for a field that was never set, as the event services answer.
+    std::int64_t integerField(int field) const;
+    void setIntegerField(int field, std::int64_t value);
+
+private:
+    static constexpr std::size_t kMaxFields = 6;
+    std::array<std::pair<int, std::int64_t>, kMaxFields> fields_{};
+    std::size_t fieldCount_ = 0;
+};
+
+// An application-kit event of the system-defined type, as the media keys use.
+struct SystemDefinedEvent {
+    Point location;
+    std::uint64_t modifierFlags = 0;
+    double timestamp = 0.0;
+    int windowNumber = 0;
+    int subtype = 0;
+    std::int64_t data1 = 0;
+    std::int64_t data2 = 0;
+};
+
+}  // namespace velmor::platform

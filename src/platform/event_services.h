@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "platform/event.h"
+
+namespace velmor::platform {
+
+enum class TapResult { pass, swallow };
+
+// Called for every tapped event on the main thread; never fails, never blocks.
+using TapCallback = std::function<TapResult(std::uint32_t type, const Event& event)>;
+
+// A session event tap. Destroying it releases the tap.
+class EventTap {
+public:
+    virtual ~EventTap() = default;
+    virtual void enable(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+};
+
+// The tap's source on the main run loop (common modes). Destroying it removes it.
+class RunLoopSource {
+public:
+    virtual ~RunLoopSource() = default;
+};
+
+// An event source in the combined session state. Destroying it releases it.
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+};
+
+class EventServices {
+public:
+    virtual ~EventServices() = default;
+
+    // A session-level active tap at the head of the taps for the event mask; nothing when
+    // the system refuses (no accessibility permission).
+    virtual std::unique_ptr<EventTap> createSessionTap(std::uint64_t eventMask,
+                                                       TapCallback callback) = 0;
+    // Nothing when the source cannot be made.
+    virtual std::unique_ptr<RunLoopSource> addTapToMainRunLoop(EventTap& tap) = 0;
+
+    // The combined session key state of one virtual key code.
+    virtual bool isKeyDown(std::uint16_t keyCode) const = 0;
+
+    virtual std::unique_ptr<EventSource> createEventSource() = 0;
+    virtual std::optional<Event> createKeyboardEvent(const EventSource& source,
+                                                     std::uint16_t keyCode, bool keyDown) = 0;
+    virtual std::optional<Event> createMouseEvent(const EventSource& source, std::uint32_t type,
+                                                  Point location, int button) = 0;
+    // A scroll-wheel event in pixel units with one wheel.
+    virtual std::optional<Event> createScrollWheelEvent(const EventSource& source,
+                                                        std::int32_t delta) = 0;
+
+    // Posts at the HID event tap.
+    virtual void post(const Event& event) = 0;
+    // Posts the Quartz counterpart of a system-defined event at the HID event tap; false
+    // when the event has no counterpart (nothing is posted then).
+    virtual bool postSystemDefined(const SystemDefinedEvent& event) = 0;
+};
+
+}  // namespace velmor::platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+
+#include "platform/accessibility.h"
+#include "platform/event_services.h"
+#include "platform/notification_center.h"
+#include "platform/processes.h"
+#include "platform/scheduler.h"
+#include "platform/ui.h"
+#include "platform/user_defaults.h"
+#include "platform/workspace.h"
+
+namespace velmor::platform {
+
+// Everything the program asks of the operating system, in one place. The core receives a
+// Platform and never includes an OS header; files are real under homeDirectory().
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual EventServices& events() = 0;
+    virtual Accessibility& accessibility() = 0;
+    virtual Workspace& workspace() = 0;
+    virtual Ui& ui() = 0;
+    virtual Scheduler& scheduler() = 0;
+    virtual Processes& processes() = 0;
+    virtual UserDefaults& defaults() = 0;
+    virtual NotificationCenter& notifications() = 0;
+
+    virtual std::filesystem::path homeDirectory() const = 0;
+};
+
+}  // namespace velmor::platform

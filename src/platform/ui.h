@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmor::platform {
+
+// A single-line text field shown below an alert's texts.
+struct AlertTextField {
+    double x = 0.0;
+    double y = 0.0;
+    double width = 360.0;
+    double height = 24.0;
+    std::string placeholder;
+    std::string text;
+};
+
+struct Alert {
+    std::string message;
+    std::string informative;
+    std::vector<std::string> buttons;  // answered as 1000, 1001, ... in this order
+    std::optional<AlertTextField> field;
+};
+
+struct AlertResponse {
+    int button = 1000;
+    std::string fieldText;  // the field's text when the alert has one
+};
+
+struct OpenPanel {
+    std::string title;
+    std::string prompt;
+    bool canChooseFiles = true;
+    bool canChooseDirectories = false;
+    bool canCreateDirectories = false;
+    bool allowsMultipleSelection = false;
+    std::vector<std::string> allowedFileTypes;
+    std::optional<std::string> directory;
+};
+
+// One item of the status menu. Actions are named; the delegate performs them by name.
+struct MenuItem {
+    std::string title;
+    std::string action;  // empty: no action
+    std::string keyEquivalent;
+    bool enabled = true;
+    bool checked = false;
+    bool separator = false;
+    std::optional<std::string> representedObject;
+    std::string identifier;  // names an item the program changes later, e.g. "input-status"
+    std::string submenuTitle;
+    std::vector<MenuItem> submenu;
+};
+
+struct StatusItem {
+    double length = 29.0;
+    std::optional<std::string> imagePath;  // a template image; nothing shows the title
+    double imageWidth = 25.0;
+    double imageHeight = 16.0;
+    std::string title;
+    std::string toolTip;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    virtual void showStatusItem(const StatusItem& item, const std::vector<MenuItem>& menu) = 0;
+    // A menu item's title or check mark changed.
+    virtual void menuItemChanged(const MenuItem& item) = 0;
+
+    // Runs modally; timers of the default mode wait meanwhile, the event tap keeps working.
+    virtual AlertResponse runModalAlert(const Alert& alert) = 0;
+    // The chosen path, or nothing when the panel is cancelled.
+    virtual std::optional<std::string> runOpenPanel(const OpenPanel& panel) = 0;
+
+    virtual void activateIgnoringOtherApps() = 0;
+    virtual void terminateApplication() = 0;
+
+    // A resource of the application bundle; nothing when it is missing.
+    virtual std::optional<std::string> resourcePath(const std::string& name,
+                                                    const std::string& type) = 0;
+};
+
+}  // namespace velmor::platform
