@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "core/point.h"
 #include "platform/platform.h"
@@ -38,5 +40,8 @@ void VLPostRightClick(platform::Platform& platform, Point point);
 void VLScrollToEdge(platform::Platform& platform, bool toTop);
 // Presses F13 through the scripting interpreter on the user-initiated queue.
 void VLShowDesktopViaAppleScript(platform::Platform& platform);
+
+// The show-desktop log detail: trimmed, with every remaining line break shown as " | ".
+std::string showDesktopDetail(std::string_view standardError);
 
 }  // namespace velmor

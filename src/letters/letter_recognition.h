@@ -20,8 +20,7 @@ std::optional<std::string> VLMatchAlphabetStroke(platform::Platform& platform,
 
 // Whether the raw trace is a handwritten capital M; error, width and height are written
 // to the references that are given.
-bool VLIsHandwrittenM(std::span<const Point> trace, double* error, double* width,
-                      double* height);
+bool VLIsHandwrittenM(std::span<const Point> trace, double* error, double* width, double* height);
 void VLLogHandwrittenMAttempt(platform::Platform& platform, bool matched, double error,
                               double width, double height);
 

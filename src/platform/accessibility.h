@@ -25,8 +25,7 @@ public:
     // cannot be made, the request fails or times out, or there is no window.
     virtual std::optional<WindowElement> focusedWindow(std::int32_t pid, double timeout) = 0;
     // "AXTitle" of the window; nothing when the request fails or the title is no string.
-    virtual std::optional<std::string> windowTitle(const WindowElement& window,
-                                                   double timeout) = 0;
+    virtual std::optional<std::string> windowTitle(const WindowElement& window, double timeout) = 0;
     // Sets "AXMinimized"; false when the request fails.
     virtual bool setMinimized(const WindowElement& window, bool minimized, double timeout) = 0;
 };

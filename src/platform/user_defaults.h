@@ -33,9 +33,7 @@ public:
     std::optional<Value> dictionary(std::string_view key) const;
 
     void setString(std::string_view key, std::string text) { set(key, Value(std::move(text))); }
-    void setInteger(std::string_view key, std::int64_t number) {
-        set(key, Value::integer(number));
-    }
+    void setInteger(std::string_view key, std::int64_t number) { set(key, Value::integer(number)); }
     void setBoolean(std::string_view key, bool flag) { set(key, Value::boolean(flag)); }
 };
 

@@ -1,0 +1,80 @@
+#include "gestures/gesture_log.h"
+
+#include <mutex>
+#include <string>
+#include <system_error>
+
+#include "core/date_format.h"
+#include "platform/files.h"
+
+namespace velmor {
+
+namespace {
+
+// Lines come from the main thread and from background queues; one lock keeps every line
+// whole and keeps a rotation from racing an append or the first creation of the file.
+std::mutex& gestureLogMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::filesystem::path previousGenerationPath(const std::filesystem::path& logPath) {
+    auto previous = logPath;
+    previous += ".previous";
+    return previous;
+}
+
+void rotateLocked(const std::filesystem::path& logPath) {
+    const auto size = files::fileSize(logPath).value_or(0);
+    if (size <= kGestureLogSizeLimit) {
+        return;
+    }
+    const auto previous = previousGenerationPath(logPath);
+    std::error_code ignored;
+    std::filesystem::remove(previous, ignored);
+    std::filesystem::rename(logPath, previous, ignored);
+}
+
+void appendLocked(const std::filesystem::path& logPath, std::string_view line) {
+    if (files::appendToExistingFile(logPath, line)) {
+        return;
+    }
+    if (!std::filesystem::exists(logPath)) {
+        files::writeAtomically(logPath, line);  // a missing Desktop simply loses the line
+    }
+}
+
+}  // namespace
+
+std::filesystem::path VLGestureLogPath(platform::Platform& platform) {
+    return platform.homeDirectory() / "Desktop" / "Velmor_GestureLog.txt";
+}
+
+std::string VLLogTimestamp(platform::Platform& platform) {
+    return dateDescription(platform.scheduler().secondsSince1970());
+}
+
+void VLStudioLog(platform::Platform& platform, std::string_view message) {
+    const auto logPath = VLGestureLogPath(platform);
+    std::string line = VLLogTimestamp(platform);
+    line += ": ";
+    line += message;
+    line += '\n';
+    std::lock_guard lock(gestureLogMutex());
+    rotateLocked(logPath);
+    appendLocked(logPath, line);
+}
+
+void VLRotateGestureLog(platform::Platform& platform) {
+    const auto logPath = VLGestureLogPath(platform);
+    std::lock_guard lock(gestureLogMutex());
+    rotateLocked(logPath);
+}
+
+void VLAppendToGestureLog(platform::Platform& platform, std::string_view line) {
+    const auto logPath = VLGestureLogPath(platform);
+    std::lock_guard lock(gestureLogMutex());
+    appendLocked(logPath, line);
+}
+
+}  // namespace velmor

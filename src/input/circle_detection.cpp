@@ -1,0 +1,88 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "input/mouse_controller.h"
+
+namespace velmor {
+
+namespace {
+
+constexpr std::size_t kMinimumCirclePoints = 16;
+constexpr double kMinimumCircleSide = 46.0;
+constexpr double kMinimumAspect = 0.46;
+constexpr double kMaximumAspect = 2.15;
+constexpr double kMaximumClosure = 0.7;
+constexpr double kMinimumTurn = 1.27;
+constexpr double kMaximumTurn = 2.62;
+constexpr double kMinimumPathToSize = 1.65;
+constexpr double kMaximumPathToSize = 6.3;
+
+struct TraceShape {
+    double minX, maxX, minY, maxY;
+    double pathLength;
+};
+
+TraceShape measure(std::span<const Point> trace) {
+    TraceShape shape{trace[0].x, trace[0].x, trace[0].y, trace[0].y, 0.0};
+    for (std::size_t i = 0; i < trace.size(); ++i) {
+        shape.minX = std::min(shape.minX, trace[i].x);
+        shape.maxX = std::max(shape.maxX, trace[i].x);
+        shape.minY = std::min(shape.minY, trace[i].y);
+        shape.maxY = std::max(shape.maxY, trace[i].y);
+        if (i > 0) {
+            shape.pathLength += distanceBetween(trace[i - 1], trace[i]);
+        }
+    }
+    return shape;
+}
+
+// Total angle swept around the centre, positive when the angle grows (clockwise on screen).
+double sweptAngle(std::span<const Point> trace, Point centre) {
+    constexpr double pi = std::numbers::pi;
+    double previous = std::atan2(trace[0].y - centre.y, trace[0].x - centre.x);
+    double total = 0.0;
+    for (std::size_t i = 1; i < trace.size(); ++i) {
+        const double angle = std::atan2(trace[i].y - centre.y, trace[i].x - centre.x);
+        double step = angle - previous;
+        while (step > pi) {
+            step -= 2.0 * pi;
+        }
+        while (step < -pi) {
+            step += 2.0 * pi;
+        }
+        total += step;
+        previous = angle;
+    }
+    return total;
+}
+
+}  // namespace
+
+int VLMouseController::circleLaunchDirection() const {
+    const std::span<const Point> trace(trace_);
+    if (trace.size() < kMinimumCirclePoints) {
+        return 0;
+    }
+    const TraceShape shape = measure(trace);
+    const double width = shape.maxX - shape.minX;
+    const double height = shape.maxY - shape.minY;
+    const double size = std::max(width, height);
+    const Point centre{(shape.minX + shape.maxX) * 0.5, (shape.minY + shape.maxY) * 0.5};
+    const double total = sweptAngle(trace, centre);
+
+    const double aspect = width / std::max(height, 1.0);
+    const double closure = distanceBetween(trace.front(), trace.back());
+    const double turn = std::fabs(total) / std::numbers::pi;
+    const bool isCircle = width >= kMinimumCircleSide && height >= kMinimumCircleSide &&
+                          aspect >= kMinimumAspect && aspect <= kMaximumAspect &&
+                          closure <= kMaximumClosure * size && turn >= kMinimumTurn &&
+                          turn <= kMaximumTurn && shape.pathLength >= kMinimumPathToSize * size &&
+                          shape.pathLength <= kMaximumPathToSize * size;
+    if (!isCircle) {
+        return 0;
+    }
+    return total > 0 ? 1 : -1;
+}
+
+}  // namespace velmor

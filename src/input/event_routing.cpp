@@ -1,0 +1,141 @@
+#include "gestures/synthetic_input.h"
+#include "input/mouse_controller.h"
+#include "input/volume_wheel.h"
+
+namespace velmor {
+
+namespace {
+
+using platform::TapResult;
+namespace type = platform::event_type;
+namespace field = platform::event_field;
+
+constexpr std::int64_t kMiddleButton = 2;
+constexpr double kVolumeStepMinimumInterval = 0.11;
+
+bool isMarked(const platform::Event& event) {
+    return event.integerField(field::kSourceUserData) == kSyntheticEventMarker;
+}
+
+}  // namespace
+
+TapResult VLMouseController::handleEvent(std::uint32_t eventType, const platform::Event& event) {
+    if (eventType == type::kTapDisabledByTimeout || eventType == type::kTapDisabledByUserInput) {
+        if (eventTap_) {
+            eventTap_->enable(true);
+        }
+        return TapResult::pass;
+    }
+    if (isMarked(event)) {
+        return TapResult::pass;
+    }
+    switch (eventType) {
+        case type::kKeyDown:
+        case type::kKeyUp:
+            return routeKey(eventType, event);
+        case type::kRightMouseDown:
+            rightDown_ = true;
+            volumeWheelUsed_ = false;
+            middleComboUsed_ = false;
+            beginGestureAtPoint(event.location);
+            return TapResult::swallow;
+        case type::kRightMouseUp:
+            return routeRightUp(event);
+        case type::kRightMouseDragged:
+            if (!rightDown_) {
+                return TapResult::pass;
+            }
+            recordGesturePoint(event.location);
+            return TapResult::swallow;
+        case type::kScrollWheel:
+            return routeScrollWheel(event);
+        case type::kOtherMouseDown:
+            return routeOtherMouseDown(event);
+        case type::kOtherMouseUp:
+            return routeOtherMouseUp(event);
+        default:
+            return TapResult::pass;
+    }
+}
+
+TapResult VLMouseController::routeKey(std::uint32_t eventType, const platform::Event& event) {
+    if (event.integerField(field::kKeyboardKeycode) != keys::kM) {
+        return TapResult::pass;
+    }
+    if (eventType == type::kKeyDown && rightDown_) {
+        mComboActive_ = true;
+        suppressMKeyUp_ = true;
+        return TapResult::swallow;
+    }
+    if (eventType == type::kKeyUp && suppressMKeyUp_) {
+        suppressMKeyUp_ = false;
+        return TapResult::swallow;
+    }
+    return TapResult::pass;
+}
+
+TapResult VLMouseController::routeRightUp(const platform::Event& event) {
+    if (!rightDown_) {
+        return TapResult::pass;
+    }
+    rightDown_ = false;
+    if (!volumeWheelUsed_ && !middleComboUsed_) {
+        finishGestureAtPoint(event.location);
+    } else {
+        volumeWheelUsed_ = false;
+        middleComboUsed_ = false;
+    }
+    return TapResult::swallow;
+}
+
+TapResult VLMouseController::routeScrollWheel(const platform::Event& event) {
+    if (!rightDown_) {
+        return TapResult::pass;
+    }
+    volumeWheelUsed_ = true;
+    makeVolumeStepIfGateAllows(event);
+    return TapResult::swallow;
+}
+
+void VLMouseController::makeVolumeStepIfGateAllows(const platform::Event& event) {
+    const double now = platform_.scheduler().absoluteTime();
+    if (now - volumeWheelLastTick_ < kVolumeStepMinimumInterval) {
+        return;
+    }
+    const std::int64_t delta = event.integerField(field::kScrollWheelDeltaAxis1);
+    if (delta == 0) {
+        return;
+    }
+    volumeWheelLastTick_ = now;
+    const bool reverse = platform_.defaults().boolean(kVolumeWheelReverseDirectionKey);
+    const bool louder = reverse ? delta > 0 : delta < 0;
+    VLVolumeWheelAdjust(platform_, louder);
+}
+
+TapResult VLMouseController::routeOtherMouseDown(const platform::Event& event) {
+    if (event.integerField(field::kMouseButtonNumber) != kMiddleButton) {
+        return TapResult::pass;
+    }
+    if (rightDown_) {
+        middleComboPressed_ = true;
+        middleComboUsed_ = true;
+    }
+    return TapResult::swallow;
+}
+
+TapResult VLMouseController::routeOtherMouseUp(const platform::Event& event) {
+    if (event.integerField(field::kMouseButtonNumber) != kMiddleButton) {
+        return TapResult::pass;
+    }
+    if (!middleComboPressed_ && !rightDown_) {
+        VLPostKey(platform_, keys::k4, keys::kCommandShift);
+        return TapResult::swallow;
+    }
+    middleComboPressed_ = false;
+    middleComboUsed_ = true;
+    platform_.scheduler().asyncMain(
+        [&platform = platform_] { VLPostMediaKey(platform, media::kPlayPause); });
+    return TapResult::swallow;
+}
+
+}  // namespace velmor
