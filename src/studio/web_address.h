@@ -6,6 +6,9 @@
 
 namespace velmor {
 
+// The sample address shown in the empty URL field of the letter dialog.
+inline constexpr std::string_view kWebAddressPlaceholder = "https://www.example.com/";
+
 // Whether the text begins with "http://" or "https://" in any letter case.
 bool VLIsWebAction(const std::optional<std::string>& text);
 

@@ -1,0 +1,74 @@
+#include <string>
+
+#include "gestures/gesture_log.h"
+#include "letters/letter_recognition.h"
+#include "studio/web_address.h"
+
+namespace velmor {
+
+namespace {
+
+constexpr unsigned kActivateAllWindowsIgnoringOthers =
+    platform::kActivateAllWindows | platform::kActivateIgnoringOtherApps;
+
+// Action texts also arrive from other machines through the shared sync folder, so only an
+// application bundle may be opened: opening any other file could run a planted script.
+bool namesApplicationBundle(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    constexpr std::string_view kBundleExtension = ".app";
+    return name.size() > kBundleExtension.size() && name.ends_with(kBundleExtension);
+}
+
+void openWebAddress(platform::Platform& platform, const std::string& url) {
+    const bool accepted = platform.workspace().openURL(url);
+    VLStudioLog(platform,
+                "studio=URL_OPEN accepted=" + std::string(accepted ? "YES" : "NO") + " url=" + url);
+}
+
+void openApplication(platform::Platform& platform, const std::string& path) {
+    platform::Workspace& workspace = platform.workspace();
+    const platform::ItemKind item = workspace.itemAtPath(path);
+    if (item == platform::ItemKind::none) {
+        VLStudioLog(platform, "studio=ALPHABET error=missing_app path=" + path);
+        return;
+    }
+    if (item != platform::ItemKind::folder || !namesApplicationBundle(path)) {
+        VLStudioLog(platform, "studio=ALPHABET error=not_app path=" + path);
+        return;
+    }
+    workspace.openFile(path);
+    const std::optional<std::string> bundleIdentifier = workspace.bundleIdentifierAtPath(path);
+    if (!bundleIdentifier || bundleIdentifier->empty()) {
+        return;
+    }
+    for (const platform::RunningApplication& running :
+         workspace.runningApplications(*bundleIdentifier)) {
+        workspace.unhide(running);
+        workspace.activate(running, kActivateAllWindowsIgnoringOthers);
+    }
+}
+
+}  // namespace
+
+void VLLaunchLetterApplication(platform::Platform& platform,
+                               const std::optional<std::string>& actionText) {
+    if (VLIsWebAction(actionText)) {
+        std::optional<std::string> url = VLValidatedWebURL(actionText);
+        if (!url) {
+            VLStudioLog(platform, "studio=URL_OPEN rejected invalid_url=" + *actionText);
+            return;
+        }
+        platform.scheduler().asyncMain(
+            [&platform, url = std::move(*url)] { openWebAddress(platform, url); });
+        return;
+    }
+    if (actionText && !actionText->empty()) {
+        platform.scheduler().asyncMain(
+            [&platform, path = *actionText] { openApplication(platform, path); });
+    }
+}
+
+}  // namespace velmor
