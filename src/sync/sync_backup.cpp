@@ -1,0 +1,25 @@
+#include "sync/sync_backup.h"
+
+#include <string>
+
+#include "core/uuid.h"
+#include "platform/files.h"
+#include "platform/property_list_file.h"
+#include "sync/sync_settings.h"
+
+namespace velmor {
+
+std::filesystem::path syncBackupFolder(const std::filesystem::path& home) {
+    return home / kSyncBackupFolder;
+}
+
+bool writeSyncBackup(const std::filesystem::path& home, const Value& snapshot) {
+    auto folder = syncBackupFolder(home);
+    if (!files::createFolders(folder)) {
+        return false;
+    }
+    auto name = "BeforeSync-" + makeUuidString() + std::string(kEventFileExtension);
+    return files::writePropertyListFile(folder / name, snapshot);
+}
+
+}  // namespace velmor

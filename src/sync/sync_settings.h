@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace velmor {
+
+namespace defaults_key {
+inline constexpr std::string_view kVelmorSyncFolder = "VLVelmorSyncV2Folder";
+inline constexpr std::string_view kVelmorSyncEnabled = "VLVelmorSyncV2Enabled";
+inline constexpr std::string_view kVelmorSyncDeviceID = "VLVelmorSyncV2DeviceID";
+inline constexpr std::string_view kVelmorSyncLastApplied = "VLVelmorSyncV2LastApplied";
+inline constexpr std::string_view kVelmorSyncRole = "VLVelmorSyncRole";
+}  // namespace defaults_key
+
+// Share folder layout: <share>/VelmorSync-v2/Events/<event id>.plist
+inline constexpr std::string_view kSyncVersionFolderName = "VelmorSync-v2";
+inline constexpr std::string_view kSyncEventsFolderName = "Events";
+inline constexpr std::string_view kEventFileExtension = ".plist";
+
+// Under the home folder.
+inline constexpr std::string_view kSyncBackupFolder =
+    "Library/Application Support/Velmor/SyncBackups";
+
+// A valid event is a few dozen kilobytes at most; anything far larger is damage or malice
+// and is skipped without being read.
+inline constexpr std::uint64_t kMaxEventFileBytes = 1u << 20;
+
+// The two kinds of value a letter shares.
+inline constexpr std::string_view kSyncKindSamples = "samples";
+inline constexpr std::string_view kSyncKindAction = "action";
+
+}  // namespace velmor
