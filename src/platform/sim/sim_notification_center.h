@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "platform/local_notification_center.h"
+#include "platform/sim/sim_recorder.h"
+
+namespace velmor::sim {
+
+// The in-process notification centre, with every post recorded before its observers run.
+class SimNotificationCenter : public platform::NotificationCenter {
+public:
+    explicit SimNotificationCenter(SimRecorder& recorder) : recorder_(recorder) {}
+
+    void addObserver(const std::string& name, platform::NotificationObserver observer) override {
+        center_.addObserver(name, std::move(observer));
+    }
+    void post(const std::string& name, std::optional<Value> object) override {
+        recorder_.record("notification", {{"name", Value(name)}});
+        center_.post(name, std::move(object));
+    }
+
+private:
+    SimRecorder& recorder_;
+    platform::LocalNotificationCenter center_;
+};
+
+}  // namespace velmor::sim
