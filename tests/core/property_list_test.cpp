@@ -1,0 +1,224 @@
+#include "core/property_list.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace velmor {
+namespace {
+
+const std::filesystem::path kPlists = std::filesystem::path(VELMOR_SHARED_TESTDATA) / "plists";
+
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+Value parsed(const std::string& fileName) {
+    std::optional<Value> value = parsePropertyList(readBytes(kPlists / fileName));
+    EXPECT_TRUE(value.has_value()) << fileName;
+    return value.value_or(Value());
+}
+
+std::string plistDocument(std::string_view body) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<plist version=\"1.0\">\n" +
+           std::string(body) + "</plist>\n";
+}
+
+TEST(PropertyListInterop, EveryFileParsesAndReadsBackEqual) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(kPlists)) {
+        if (entry.path().extension() == ".plist") {
+            files.push_back(entry.path());
+        }
+    }
+    ASSERT_EQ(files.size(), 24u);
+    for (const auto& file : files) {
+        const std::optional<Value> original = parsePropertyList(readBytes(file));
+        ASSERT_TRUE(original.has_value()) << file;
+        const std::string written = serializeXmlPropertyList(*original);
+        const std::optional<Value> readBack = parsePropertyList(written);
+        ASSERT_TRUE(readBack.has_value()) << file;
+        EXPECT_EQ(*readBack, *original) << file;
+        EXPECT_EQ(serializeXmlPropertyList(*readBack), written) << file;
+    }
+}
+
+// Files that Foundation's own writer produced come out byte for byte the same.
+TEST(PropertyListInterop, FoundationWrittenFilesAreReproducedExactly) {
+    for (const char* name : {"iterm2-defaults-export.plist", "iterm2-prefs-date-data.plist",
+                             "terminal-profile-export.plist", "nskeyedarchiver-edgeinsets.plist",
+                             "nskeyedarchiver-uuid-data.plist"}) {
+        const std::string original = readBytes(kPlists / name);
+        EXPECT_EQ(serializeXmlPropertyList(parsed(name)), original) << name;
+    }
+}
+
+TEST(PropertyListInterop, ValuesComeThroughExactly) {
+    const Value limits = parsed("libplist-int-limits.plist");
+    ASSERT_TRUE(limits.isArray());
+    const Value::Array& numbers = *limits.asArray();
+    ASSERT_EQ(numbers.size(), 5u);
+    EXPECT_EQ(numbers[0], Value::integer(-1));
+    EXPECT_EQ(numbers[1], Value::unsignedInteger(std::numeric_limits<std::uint64_t>::max()));
+    EXPECT_EQ(numbers[2], Value::integer(std::numeric_limits<std::int64_t>::max()));
+    EXPECT_EQ(numbers[3], Value::integer(std::numeric_limits<std::int64_t>::min()));
+    EXPECT_EQ(numbers[4], Value::unsignedInteger(std::uint64_t{1} << 63));
+
+    // Dates far outside 1933-2069 keep their full value.
+    const std::string dates = serializeXmlPropertyList(parsed("libplist-dates-range.plist"));
+    EXPECT_NE(dates.find("<date>1869-01-03T08:16:32Z</date>"), std::string::npos);
+    EXPECT_NE(dates.find("<date>2199-08-20T01:10:11Z</date>"), std::string::npos);
+
+    // A binary date keeps its fraction of a second.
+    const Value binary = parsed("iterm2-prefs-binary.plist");
+    bool sawFraction = false;
+    for (const auto& [key, value] : *binary.asDictionary()) {
+        if (const Value::Date* date = value.asDate()) {
+            sawFraction = sawFraction || std::fmod(date->secondsSince2001, 1.0) != 0.0;
+        }
+    }
+    EXPECT_TRUE(sawFraction);
+
+    // Keyed-archive UIDs read as the dictionaries XML writers make of them.
+    const Value archive = parsed("nskeyedarchiver-complex-binary.plist");
+    const Value* root = archive.find("$top") ? archive.find("$top")->find("root") : nullptr;
+    ASSERT_NE(root, nullptr);
+    ASSERT_NE(root->find("CF$UID"), nullptr);
+    EXPECT_TRUE(root->find("CF$UID")->asInteger());
+
+    const Value applet = parsed("applescript-applet-info.plist");
+    const std::string appletText = serializeXmlPropertyList(applet);
+    EXPECT_NE(appletText.find("<string>159 537 602 597 0 0 1920 1178 </string>"),
+              std::string::npos);
+}
+
+TEST(PropertyListWriter, WritesFoundationLayout) {
+    const Value value(Value::Dictionary{
+        {"zeta", Value::integer(-7)},
+        {"alpha",
+         Value::Array{Value::real(1.1), Value::real(1.0), Value::real(0.0), Value::real(-0.0),
+                      Value::real(std::nan("")),
+                      Value::real(std::numeric_limits<double>::infinity()),
+                      Value::real(-std::numeric_limits<double>::infinity()), Value::real(1e-7)}},
+        {"big", Value::unsignedInteger(std::numeric_limits<std::uint64_t>::max())},
+        {"flags", Value::Array{Value::boolean(true), Value::boolean(false)}},
+        {"empty", Value::Array{Value(Value::Array{}), Value(Value::Dictionary{})}},
+        {"text", Value("a<b>&c \"'")},
+        {"k&y", Value(Value::Date{-1.5})},
+        {"bytes", Value(Value::Data{std::string(52, 'x')})},
+        {"none", Value(Value::Data{})},
+    });
+    const std::string expected = plistDocument(
+        "<dict>\n"
+        "\t<key>alpha</key>\n"
+        "\t<array>\n"
+        "\t\t<real>1.1000000000000001</real>\n"
+        "\t\t<real>1</real>\n"
+        "\t\t<real>0.0</real>\n"
+        "\t\t<real>0.0</real>\n"
+        "\t\t<real>nan</real>\n"
+        "\t\t<real>+infinity</real>\n"
+        "\t\t<real>-infinity</real>\n"
+        "\t\t<real>9.9999999999999995e-08</real>\n"
+        "\t</array>\n"
+        "\t<key>big</key>\n"
+        "\t<integer>18446744073709551615</integer>\n"
+        "\t<key>bytes</key>\n"
+        "\t<data>\n"
+        "\teHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4\n"
+        "\teA==\n"
+        "\t</data>\n"
+        "\t<key>empty</key>\n"
+        "\t<array>\n"
+        "\t\t<array/>\n"
+        "\t\t<dict/>\n"
+        "\t</array>\n"
+        "\t<key>flags</key>\n"
+        "\t<array>\n"
+        "\t\t<true/>\n"
+        "\t\t<false/>\n"
+        "\t</array>\n"
+        "\t<key>k&amp;y</key>\n"
+        "\t<date>2000-12-31T23:59:58Z</date>\n"
+        "\t<key>none</key>\n"
+        "\t<data>\n"
+        "\t</data>\n"
+        "\t<key>text</key>\n"
+        "\t<string>a&lt;b&gt;&amp;c \"'</string>\n"
+        "\t<key>zeta</key>\n"
+        "\t<integer>-7</integer>\n"
+        "</dict>\n");
+    EXPECT_EQ(serializeXmlPropertyList(value), expected);
+    EXPECT_EQ(serializeXmlPropertyList(Value(Value::Dictionary{})), plistDocument("<dict/>\n"));
+}
+
+TEST(PropertyListWriter, SortsKeysByUtf16CodeUnits) {
+    // U+FF01 sorts after an emoji in UTF-16 (the emoji's surrogates are 0xD83D...).
+    const Value value(Value::Dictionary{{"\xEF\xBC\x81", Value::integer(1)},
+                                        {"\xF0\x9F\x98\x80", Value::integer(2)},
+                                        {"a", Value::integer(3)}});
+    const std::string text = serializeXmlPropertyList(value);
+    const auto emoji = text.find("\xF0\x9F\x98\x80");
+    const auto fullWidth = text.find("\xEF\xBC\x81");
+    EXPECT_LT(text.find("<key>a</key>"), emoji);
+    EXPECT_LT(emoji, fullWidth);
+}
+
+TEST(PropertyList, NumbersIgnoreTheProcessLocale) {
+    locale_t commaLocale{};
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8",
+                             "ru_RU.UTF-8", "de_DE", "fr_FR"}) {
+        commaLocale = newlocale(LC_ALL_MASK, name, locale_t{});
+        if (commaLocale != locale_t{}) {
+            break;
+        }
+    }
+    if (commaLocale == locale_t{}) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    const locale_t previous = uselocale(commaLocale);
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 2.5);
+    const std::optional<Value> value =
+        parsePropertyList(plistDocument("<array>\n\t<real>2.75</real>\n</array>\n"));
+    const std::string written = serializeXmlPropertyList(Value::real(2.5));
+    uselocale(previous);
+    freelocale(commaLocale);
+
+    EXPECT_STREQ(probe, "2,5");  // the locale really uses a comma
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(*value, Value(Value::Array{Value::real(2.75)}));
+    EXPECT_NE(written.find("<real>2.5</real>"), std::string::npos);
+}
+
+TEST(PropertyList, RejectsWhatIsNotAPropertyList) {
+    EXPECT_FALSE(parsePropertyList(""));
+    EXPECT_FALSE(parsePropertyList("hello"));
+    EXPECT_FALSE(parsePropertyList("bplist00"));
+    EXPECT_FALSE(parsePropertyList(std::string("bplist00\xFF\xFF\x00\x01", 12)));
+    const std::string whole =
+        plistDocument("<dict>\n\t<key>a</key>\n\t<string>b</string>\n</dict>\n");
+    for (std::size_t cut = 1; cut < whole.size() - 10; cut += 7) {
+        parsePropertyList(whole.substr(0, cut));  // must not crash or read past the end
+    }
+    std::string deep;
+    for (int level = 0; level < 100000; ++level) {
+        deep += "<array>";
+    }
+    EXPECT_FALSE(parsePropertyList(plistDocument(deep)));
+}
+
+}  // namespace
+}  // namespace velmor
