@@ -1,12 +1,41 @@
 #include "app/command_line.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/replay.h"
 
 namespace velmor {
 
-int runCommandLine(int /*argc*/, char** /*argv*/) {
-    std::cout << "velmor: nothing to run yet\n";
-    return 0;
+namespace {
+
+constexpr const char* kUsage =
+    "usage: velmor replay SESSION [--json] [--home DIR]\n"
+    "  Runs the session through the whole program on the simulated platform and prints\n"
+    "  everything the program asked the system to do. Without --home a fresh temporary\n"
+    "  home folder is used; with it, settings, log and launch agent persist there.\n";
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+    const std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+        (words.empty() ? std::cerr : std::cout) << kUsage;
+        return words.empty() ? 2 : 0;
+    }
+    if (words[0] != "replay") {
+        std::cerr << "velmor: unknown command \"" << words[0] << "\"\n" << kUsage;
+        return 2;
+    }
+    std::string error;
+    const auto options =
+        VLParseReplayArguments(std::span<const std::string>(words).subspan(1), error);
+    if (!options) {
+        std::cerr << "velmor replay: " << error << '\n' << kUsage;
+        return 2;
+    }
+    return VLRunReplay(*options, std::cout, std::cerr);
 }
 
 }  // namespace velmor

@@ -1,0 +1,59 @@
+#include "app/app_delegate.h"
+#include "app/app_texts.h"
+#include "app/launch_agent.h"
+
+namespace velmor {
+
+namespace {
+
+constexpr const char* kLaunchAtLoginKey = "launchAtLogin";
+
+}  // namespace
+
+std::filesystem::path VLAppDelegate::launchAgentPath() const {
+    return VLLaunchAgentPath(platform_.homeDirectory());
+}
+
+bool VLAppDelegate::writeLaunchAgent() {
+    return VLWriteLaunchAgent(platform_.homeDirectory());
+}
+
+void VLAppDelegate::removeLaunchAgent() {
+    VLRemoveLaunchAgent(platform_.homeDirectory());
+}
+
+void VLAppDelegate::prepareLaunchAtLogin() {
+    platform::UserDefaults& defaults = platform_.defaults();
+    if (!defaults.object(kLaunchAtLoginKey)) {
+        defaults.setBoolean(kLaunchAtLoginKey, true);
+        defaults.synchronize();
+    }
+    if (defaults.boolean(kLaunchAtLoginKey)) {
+        // Silent at start-up: the setting stays on and the next start tries again.
+        writeLaunchAgent();
+    } else {
+        removeLaunchAgent();
+    }
+    updateLoginMenuState();
+}
+
+void VLAppDelegate::toggleLaunchAtLogin() {
+    platform::UserDefaults& defaults = platform_.defaults();
+    const bool value = !defaults.boolean(kLaunchAtLoginKey);
+    defaults.setBoolean(kLaunchAtLoginKey, value);
+    defaults.synchronize();
+    if (!value) {
+        removeLaunchAgent();
+    } else if (!writeLaunchAgent()) {
+        defaults.setBoolean(kLaunchAtLoginKey, false);
+        defaults.synchronize();
+        platform::Alert alert;
+        alert.message = app_text::kLaunchAgentFailedMessage;
+        alert.informative = app_text::kLaunchAgentFailedInformative;
+        alert.buttons = {std::string(app_text::kOkButton)};
+        showAlert(alert);
+    }
+    updateLoginMenuState();
+}
+
+}  // namespace velmor

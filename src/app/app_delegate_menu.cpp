@@ -1,0 +1,97 @@
+#include "app/app_delegate.h"
+#include "app/status_menu.h"
+#include "input/volume_wheel.h"
+#include "studio/alphabet_menu.h"
+#include "sync/sync_menu.h"
+
+namespace velmor {
+
+namespace {
+
+// The settings alert's second button.
+constexpr int kToggleLoginButton = 1001;
+
+}  // namespace
+
+void VLAppDelegate::makeStatusItem() {
+    statusItem_ = VLMakeStatusBarItem(platform_.ui().resourcePath("MenuVelmorTemplate", "png"));
+    statusMenu_ = VLMakeStatusMenu(platform_.defaults());
+    platform_.ui().showStatusItem(statusItem_, statusMenu_);
+}
+
+void VLAppDelegate::toggleVolumeWheelDirection(const platform::MenuItem& sender) {
+    const bool value = !platform_.defaults().boolean(kVolumeWheelReverseDirectionKey);
+    platform_.defaults().setBoolean(kVolumeWheelReverseDirectionKey, value);
+    changeMenuItem(sender.identifier, sender.title, value);
+}
+
+void VLAppDelegate::updateLoginMenuState() {
+    if (const platform::MenuItem* item = VLFindMenuItem(statusMenu_, menu_id::kLaunchAtLogin)) {
+        changeMenuItem(item->identifier, item->title,
+                       platform_.defaults().boolean("launchAtLogin"));
+    }
+}
+
+void VLAppDelegate::showHelp() {
+    showAlert(VLHelpAlert());
+}
+
+void VLAppDelegate::showSettings() {
+    const bool launchAtLogin = platform_.defaults().boolean("launchAtLogin");
+    const bool trusted = platform_.accessibility().isProcessTrusted();
+    platform_.ui().activateIgnoringOtherApps();
+    if (platform_.ui().runModalAlert(VLSettingsAlert(launchAtLogin, trusted)).button ==
+        kToggleLoginButton) {
+        toggleLaunchAtLogin();
+    }
+}
+
+void VLAppDelegate::changeMenuItem(std::string_view identifier, const std::string& title,
+                                   bool checked) {
+    platform::MenuItem* item = VLFindMenuItem(statusMenu_, identifier);
+    if (!item) {
+        return;
+    }
+    item->title = title;
+    item->checked = checked;
+    platform_.ui().menuItemChanged(*item);
+}
+
+bool VLAppDelegate::performMenuAction(const platform::MenuItem& item) {
+    namespace action = menu_action;
+    if (!item.enabled || item.separator) {
+        return false;
+    }
+    if (item.action == action::kRestartInput) {
+        restartInput();
+    } else if (item.action == action::kToggleVolumeWheelDirection) {
+        toggleVolumeWheelDirection(item);
+    } else if (item.action == action::kShowHelp) {
+        showHelp();
+    } else if (item.action == kConfigureLetterAction) {
+        configureLetter(item);
+    } else if (item.action == action::kShowSettings) {
+        showSettings();
+    } else if (item.action == action::kToggleLaunchAtLogin) {
+        toggleLaunchAtLogin();
+    } else if (item.action == action::kRecheckPermission) {
+        recheckPermission();
+    } else if (item.action == action::kQuit) {
+        quit();
+    } else {
+        return performSyncAction(item.action);
+    }
+    return true;
+}
+
+bool VLAppDelegate::performSyncAction(std::string_view action) {
+    for (const VLSyncMenuCommand& command : kVelmorSyncMenuCommands) {
+        if (command.action == action) {
+            (velmorSync_.*command.perform)();
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace velmor

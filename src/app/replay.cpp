@@ -1,0 +1,114 @@
+#include "app/replay.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "app/session_runner.h"
+#include "app/session_script.h"
+#include "core/uuid.h"
+#include "platform/files.h"
+#include "platform/sim/sim_platform.h"
+
+#ifndef VELMOR_RESOURCE_DIR
+#define VELMOR_RESOURCE_DIR ""
+#endif
+
+namespace velmor {
+
+namespace {
+
+constexpr std::uint64_t kMaxSessionBytes = 16u << 20;
+
+std::optional<std::filesystem::path> resourceDirectory() {
+    const std::filesystem::path directory(VELMOR_RESOURCE_DIR);
+    if (directory.empty()) {
+        return std::nullopt;
+    }
+    return directory;
+}
+
+// The home folder of the simulated machine, with the Desktop that the log lives on.
+std::optional<std::filesystem::path> prepareHome(const ReplayOptions& options) {
+    const std::filesystem::path home = options.home ? *options.home
+                                                    : std::filesystem::temp_directory_path() /
+                                                          ("velmor-replay-" + makeUuidString());
+    if (!files::createFolders(home / "Desktop")) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(home, error);
+    return error ? home : absolute;
+}
+
+}  // namespace
+
+std::optional<ReplayOptions> VLParseReplayArguments(std::span<const std::string> words,
+                                                    std::string& error) {
+    ReplayOptions options;
+    bool haveSession = false;
+    for (std::size_t index = 0; index < words.size(); ++index) {
+        const std::string& word = words[index];
+        if (word == "--json") {
+            options.format = TranscriptFormat::json;
+        } else if (word == "--home") {
+            if (index + 1 == words.size()) {
+                error = "--home needs a folder";
+                return std::nullopt;
+            }
+            options.home = words[++index];
+        } else if (word.starts_with("--") || haveSession) {
+            error = "unexpected \"" + word + "\"";
+            return std::nullopt;
+        } else {
+            options.session = word;
+            haveSession = true;
+        }
+    }
+    if (!haveSession) {
+        error = "a session file is needed";
+        return std::nullopt;
+    }
+    return options;
+}
+
+int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err) {
+    const std::string where = options.session.string();
+    const auto text = files::readRegularFile(options.session, kMaxSessionBytes);
+    if (!text) {
+        err << "velmor replay: cannot read the session file " << where << '\n';
+        return 1;
+    }
+    const SessionScript script = VLParseSession(*text);
+    if (script.error) {
+        err << where << ':' << script.error->line << ": " << script.error->message << '\n'
+            << "velmor replay: nothing was run\n";
+        return 1;
+    }
+    const auto home = prepareHome(options);
+    if (!home) {
+        err << "velmor replay: cannot make the home folder\n";
+        return 1;
+    }
+
+    sim::SimPlatform sim(sim::SimOptions{*home, false, resourceDirectory()});
+    Transcript transcript(out, options.format);
+    transcript.write(sim.elapsed(), "home", {{"path", Value(home->string())}});
+    SessionRunner runner(sim, transcript);
+    for (const SessionCommand& command : script.commands) {
+        if (runner.programQuit()) {
+            err << where << ':' << command.line
+                << ": the program has quit; the rest of the session is not run\n";
+            break;
+        }
+        if (auto failure = runner.run(command)) {
+            runner.finish();
+            err << where << ':' << command.line << ": " << *failure << '\n';
+            return 1;
+        }
+    }
+    runner.finish();
+    return 0;
+}
+
+}  // namespace velmor
