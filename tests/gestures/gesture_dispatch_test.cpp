@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gestures/synthetic_input.h"
+#include "letters/letter_store.h"
+#include "support/gesture_fixture.h"
+
+namespace velmor::testing {
+namespace {
+
+class GestureDispatch : public GestureFixture {
+protected:
+    // Down at the first point, straight drags every 5 points through the others, up at the
+    // last one.
+    void polyline(const std::vector<Point>& corners) {
+        rightDown(corners.front().x, corners.front().y);
+        for (std::size_t i = 1; i < corners.size(); ++i) {
+            dragTo(corners[i].x, corners[i].y, 5);
+        }
+        rightUp(last.x, last.y);
+    }
+    std::vector<std::int64_t> postedKeys() const {
+        std::vector<std::int64_t> codes;
+        for (const auto& record : records("key")) {
+            if (*record.fields.at("down").asBoolean()) {
+                codes.push_back(*record.fields.at("key").numberAsInteger());
+            }
+        }
+        return codes;
+    }
+    std::vector<std::int64_t> postedMedia() const {
+        std::vector<std::int64_t> codes;
+        for (const auto& record : records("media")) {
+            codes.push_back(*record.fields.at("media").numberAsInteger());
+        }
+        return codes;
+    }
+    bool rightClickPosted() const { return records("mouse").size() == 2; }
+};
+
+TEST_F(GestureDispatch, PressWithoutDrawingIsAMarkedRightClickAtTheRelease) {
+    rightDown(200, 150);
+    rightUp(201, 151);
+    const auto clicks = records("mouse");
+    ASSERT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(clicks[0].fields.at("type"), Value::integer(3));
+    EXPECT_EQ(clicks[1].fields.at("type"), Value::integer(4));
+    for (const auto& click : clicks) {
+        EXPECT_EQ(click.fields.at("x"), Value::real(201));
+        EXPECT_EQ(click.fields.at("y"), Value::real(151));
+        EXPECT_EQ(click.fields.at("marker"), Value::integer(1447842138));
+    }
+}
+
+TEST_F(GestureDispatch, SecondSegmentMustReachTheMinimum) {
+    platform.setFrontmostApplication("com.example.Editor", 7, "Draft");
+    stroke({{100, 100}, {160, 100}, {160, 133}, {160, 133}});
+    platform.runUntilIdle();
+    EXPECT_FALSE(platform.isWindowMinimized(7));
+    EXPECT_EQ(postedMedia(), (std::vector<std::int64_t>{media::kNext, media::kNext}));
+    stroke({{100, 100}, {160, 100}, {160, 134}, {160, 134}});
+    platform.runUntilIdle();
+    EXPECT_TRUE(platform.isWindowMinimized(7));
+}
+
+TEST_F(GestureDispatch, TwoSegmentTable) {
+    polyline({{100, 100}, {100, 160}, {160, 160}});
+    polyline({{100, 100}, {40, 100}, {40, 40}});
+    polyline({{100, 100}, {100, 40}, {100, 100}});
+    EXPECT_EQ(postedKeys(), (std::vector<std::int64_t>{keys::kW, keys::kT, keys::k4}));
+    EXPECT_EQ(records("key")[0].fields.at("flags"), Value::integer(0x100000));
+    EXPECT_EQ(records("key")[4].fields.at("flags"), Value::integer(0x120000));
+}
+
+TEST_F(GestureDispatch, MKeyHeldTurnsNewTabIntoNotes) {
+    platform.setKeyDown(keys::kM, true);
+    polyline({{100, 100}, {40, 100}, {40, 40}});
+    platform.runUntilIdle();
+    const auto launches = records("launch-app");
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].fields.at("name"), Value("Notes"));
+    EXPECT_TRUE(postedKeys().empty());
+}
+
+TEST_F(GestureDispatch, SingleDirectionBoundaries) {
+    polyline({{100, 100}, {144.9, 100}});
+    EXPECT_TRUE(rightClickPosted());
+    platform.clearRecords();
+    polyline({{100, 100}, {145, 100}});
+    EXPECT_EQ(postedMedia(), (std::vector<std::int64_t>{media::kNext, media::kNext}));
+
+    platform.clearRecords();
+    polyline({{100, 100}, {100 - 69, 100 + 60}});  // |dx| exactly 1.15 |dy|
+    EXPECT_EQ(postedMedia(), (std::vector<std::int64_t>{media::kPrevious, media::kPrevious}));
+
+    platform.clearRecords();
+    polyline({{100, 100}, {200, 200}});  // 45 degrees
+    EXPECT_TRUE(rightClickPosted());
+}
+
+TEST_F(GestureDispatch, VerticalStrokesScrollToAnEdge) {
+    polyline({{300, 300}, {300, 100}});
+    platform.runUntilIdle();
+    auto scrolls = records("scroll");
+    ASSERT_EQ(scrolls.size(), 140u);
+    EXPECT_EQ(scrolls[0].fields.at("delta"), Value::integer(2000));
+    EXPECT_NEAR(scrolls[1].t - scrolls[0].t, 0.0018, 1e-9);
+
+    platform.clearRecords();
+    polyline({{300, 100}, {300, 300}});
+    platform.runUntilIdle();
+    scrolls = records("scroll");
+    ASSERT_EQ(scrolls.size(), 140u);
+    EXPECT_EQ(scrolls[139].fields.at("delta"), Value::integer(-2000));
+}
+
+TEST_F(GestureDispatch, HeadShake) {
+    polyline({{300, 300}, {240, 300}, {300, 300}, {240, 300}, {300, 310}});
+    platform.runUntilIdle();
+    const auto notifications = records("notification");
+    ASSERT_EQ(notifications.size(), 1u);
+    EXPECT_EQ(notifications[0].fields.at("name"), Value("VLShowHelp"));
+
+    // Too much vertical drift: judged by displacement, 90 down and 10 aside scrolls down.
+    platform.clearRecords();
+    polyline({{300, 300}, {240, 330}, {300, 350}, {240, 370}, {310, 390}});
+    platform.runUntilIdle();
+    EXPECT_TRUE(records("notification").empty());
+    ASSERT_FALSE(records("scroll").empty());
+    EXPECT_EQ(records("scroll")[0].fields.at("delta"), Value::integer(-2000));
+}
+
+TEST_F(GestureDispatch, DownUpKickShowsTheDesktopOrRefreshes) {
+    auto kick = [this](double down) {
+        rightDown(300, 300);
+        const int steps = 3;  // one down segment of the whole length
+        for (int i = 1; i <= steps; ++i) {
+            rightDrag(300, 300 + down * i / steps);
+        }
+        platform.simScheduler().passTime(0.4);
+        dragTo(300, 300 + down - 60, 5);
+        rightUp(last.x, last.y);
+        platform.runUntilIdle();
+    };
+    kick(39.9);
+    EXPECT_EQ(postedKeys(), (std::vector<std::int64_t>{keys::kR}));
+    EXPECT_NE(logText().find("gesture=down-up pause=0.400s down=39.9 up=60.0 result=REFRESH_CMD_R"),
+              std::string::npos);
+
+    platform.clearRecords();
+    kick(40.0);
+    EXPECT_TRUE(postedKeys().empty());
+    const auto scripts = records("process");
+    ASSERT_EQ(scripts.size(), 1u);
+    EXPECT_EQ(scripts[0].fields.at("path"), Value("/usr/bin/osascript"));
+    const auto log = logText();
+    const auto downUpLine = log.find("result=SHOW_DESKTOP_F13");
+    const auto scriptLine = log.find("action=F13_APPLESCRIPT exit=0 detail=\n");
+    ASSERT_NE(downUpLine, std::string::npos);
+    ASSERT_NE(scriptLine, std::string::npos);
+    EXPECT_LT(downUpLine, scriptLine);
+}
+
+TEST_F(GestureDispatch, ThreeSegmentsAreJudgedByDisplacement) {
+    polyline({{100, 100}, {160, 100}, {160, 160}, {220, 160}});
+    EXPECT_EQ(postedMedia(), (std::vector<std::int64_t>{media::kNext, media::kNext}));
+}
+
+TEST_F(GestureDispatch, ClockwiseCircleOpensSystemPreferences) {
+    std::vector<Point> circle;
+    for (int i = 0; i <= 48; ++i) {
+        const double angle = 3.14159265358979 + 2 * 3.14159265358979 * i / 48;
+        circle.push_back({300 + 50 * std::cos(angle), 300 + 50 * std::sin(angle)});
+    }
+    stroke(circle);
+    platform.runUntilIdle();
+    ASSERT_EQ(records("launch-app").size(), 1u);
+    EXPECT_EQ(records("launch-app")[0].fields.at("name"), Value("System Preferences"));
+
+    std::reverse(circle.begin(), circle.end());
+    stroke(circle);
+    EXPECT_NE(logText().find(": gesture=CCW-circle unassigned (alphabet match not found)\n"),
+              std::string::npos);
+    EXPECT_FALSE(rightClickPosted());
+}
+
+TEST_F(GestureDispatch, RunningTrainingTakesEveryStroke) {
+    platform.defaults().setString(defaults_key::kStudioTrainingLetter, "Q");
+    platform.defaults().setInteger(defaults_key::kStudioTrainingRemaining, 3);
+    rightDown(10, 10);
+    rightUp(10, 10);
+    platform.runUntilIdle();
+    EXPECT_TRUE(records("mouse").empty());
+    ASSERT_EQ(records("notification").size(), 1u);
+    EXPECT_EQ(records("notification")[0].fields.at("name"), Value("VLStudioRejected"));
+
+    // A letter of another length is no training.
+    platform.defaults().setString(defaults_key::kStudioTrainingLetter, "QQ");
+    rightDown(10, 10);
+    rightUp(10, 10);
+    EXPECT_TRUE(rightClickPosted());
+}
+
+}  // namespace
+}  // namespace velmor::testing

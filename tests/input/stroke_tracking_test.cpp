@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "support/gesture_fixture.h"
+
+namespace velmor::testing {
+namespace {
+
+class StrokeTracking : public GestureFixture {
+protected:
+    // Feeds points without releasing, so the stroke stays as drawn.
+    void draw(Point start, const std::vector<Point>& points) {
+        rightDown(start.x, start.y);
+        for (const auto& point : points) {
+            rightDrag(point.x, point.y);
+        }
+    }
+};
+
+TEST_F(StrokeTracking, SegmentsCloseOutsideTheDeadZoneAndMerge) {
+    rightDown(0, 0);
+    dragTo(100, 0, 10);
+    EXPECT_EQ(controller.directions(), (std::vector<int>{direction::kRight}));
+    ASSERT_EQ(controller.segmentLengths().size(), 1u);
+    EXPECT_DOUBLE_EQ(controller.segmentLengths()[0], 90.0);
+
+    rightDown(0, 0);
+    dragTo(60, 0, 10);
+    dragTo(60, 60, 10);
+    dragTo(120, 60, 10);
+    EXPECT_EQ(controller.directions(),
+              (std::vector<int>{direction::kRight, direction::kDown, direction::kRight}));
+}
+
+TEST_F(StrokeTracking, DirectionForDeltaBoundaries) {
+    EXPECT_EQ(VLDirectionForDelta(28, 0), direction::kRight);
+    EXPECT_EQ(VLDirectionForDelta(-28, 0), direction::kLeft);
+    EXPECT_EQ(VLDirectionForDelta(27.9, 27.9), direction::kNone);
+    EXPECT_EQ(VLDirectionForDelta(40, 30), direction::kRight);
+    EXPECT_EQ(VLDirectionForDelta(40, 36), direction::kNone);
+    EXPECT_EQ(VLDirectionForDelta(0, -28), direction::kUp);
+    EXPECT_EQ(VLDirectionForDelta(34.5, 30), direction::kRight);  // exactly 1.15 dominates
+
+    draw({0, 0}, {{40, 36}});
+    EXPECT_TRUE(controller.directions().empty());
+    EXPECT_EQ(controller.segmentAnchor(), (Point{0, 0}));  // the anchor waits
+}
+
+TEST_F(StrokeTracking, FortyFiveDegreesNeverBecomesASegment) {
+    rightDown(0, 0);
+    dragTo(200, 200, 5);
+    EXPECT_TRUE(controller.directions().empty());
+}
+
+TEST_F(StrokeTracking, TraceTakesPointsThreeApartUpToTheCap) {
+    rightDown(0, 0);
+    dragTo(100, 0, 2);
+    EXPECT_EQ(controller.trace().size(), 1u);  // slow steps add nothing
+    EXPECT_FALSE(controller.directions().empty());
+
+    rightDown(0, 0);
+    for (int i = 1; i <= 3500; ++i) {
+        rightDrag(i * 3.0, 0);
+    }
+    EXPECT_EQ(controller.trace().size(), kMaxTracePoints);
+    EXPECT_EQ(controller.trace().front(), (Point{0, 0}));
+}
+
+TEST_F(StrokeTracking, DownUpKickMeasuresThePause) {
+    rightDown(0, 0);
+    for (int i = 1; i <= 5; ++i) {
+        platform.simScheduler().passTime(0.01);
+        rightDrag(0, i * 10.0);
+    }
+    platform.simScheduler().passTime(0.5);
+    for (int i = 1; i <= 5; ++i) {
+        rightDrag(0, 50 - i * 10.0);
+        platform.simScheduler().passTime(0.01);
+    }
+    EXPECT_NEAR(controller.kickMeasuredPause(), 0.5, 1e-6);
+    EXPECT_TRUE(controller.kickPauseDetected());
+    EXPECT_DOUBLE_EQ(controller.downwardTravel(), 50.0);
+    EXPECT_DOUBLE_EQ(controller.upwardTravel(), 50.0);
+
+    rightDown(0, 0);
+    for (int i = 1; i <= 5; ++i) {
+        platform.simScheduler().passTime(0.01);
+        rightDrag(0, i * 10.0);
+    }
+    platform.simScheduler().passTime(0.01);
+    rightDrag(0, 40);
+    EXPECT_NEAR(controller.kickMeasuredPause(), 0.01, 1e-6);
+    EXPECT_FALSE(controller.kickPauseDetected());
+}
+
+TEST_F(StrokeTracking, UpwardMovementFirstLeavesTheKickAtRest) {
+    draw({0, 100}, {{0, 80}, {0, 60}});
+    EXPECT_EQ(controller.lastDownMovementTime(), 0.0);
+    EXPECT_FALSE(controller.upwardStarted());
+    EXPECT_EQ(controller.upwardTravel(), 0.0);
+    rightDrag(0, 90);
+    EXPECT_GT(controller.lastDownMovementTime(), 0.0);
+    EXPECT_DOUBLE_EQ(controller.downwardTravel(), 30.0);
+}
+
+TEST_F(StrokeTracking, HasDirectionsNeedsExactPatternAndMinimum) {
+    constexpr std::array<int, 2> rightDownPattern{direction::kRight, direction::kDown};
+    draw({0, 0}, {{60, 0}, {60, 30}});
+    EXPECT_FALSE(controller.hasDirections(rightDownPattern, 34.0));  // down measures 30
+    draw({0, 0}, {{60, 0}, {60, 34}});
+    EXPECT_TRUE(controller.hasDirections(rightDownPattern, 34.0));
+    draw({0, 0}, {{60, 0}, {60, 60}, {120, 60}});
+    EXPECT_FALSE(controller.hasDirections(rightDownPattern, 34.0));
+}
+
+TEST_F(StrokeTracking, StrokeNotesTargetApplicationAndMKey) {
+    platform.setFrontmostApplication("com.apple.Safari", 42);
+    platform.setKeyDown(46, true);
+    rightDown(0, 0);
+    ASSERT_TRUE(controller.gestureTargetApp());
+    EXPECT_EQ(controller.gestureTargetApp()->pid, 42);
+    EXPECT_TRUE(controller.mComboActive());
+
+    platform.clearFrontmostApplication();
+    platform.setKeyDown(46, false);
+    rightDown(0, 0);
+    EXPECT_FALSE(controller.gestureTargetApp());
+    EXPECT_FALSE(controller.mComboActive());
+}
+
+}  // namespace
+}  // namespace velmor::testing
