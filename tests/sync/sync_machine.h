@@ -1,0 +1,79 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/value.h"
+#include "letters/letter_store.h"
+#include "platform/sim/sim_platform.h"
+#include "support/temp_home.h"
+#include "sync/velmor_sync.h"
+
+namespace velmor::testing {
+
+struct Notice {
+    std::string title;
+    std::string detail;
+};
+
+class RecordingSyncHost : public VLSyncHost {
+public:
+    void studioNotice(const std::string& title, const std::string& detail) override {
+        notices.push_back({title, detail});
+    }
+    void refreshAlphabetMenu() override { ++menuRefreshes; }
+
+    std::vector<Notice> notices;
+    int menuRefreshes = 0;
+};
+
+// One Mac: its own home folder, simulated platform with defaults on disk, and sync.
+struct SyncMachine {
+    TempHome home;
+    sim::SimPlatform platform{sim::SimOptions{home.path(), false, std::nullopt}};
+    RecordingSyncHost host;
+    VLVelmorSync sync{platform, host};
+
+    platform::UserDefaults& defaults() { return platform.defaults(); }
+    void setAction(const std::string& letter, std::string action) {
+        defaults().setString(VLLetterActionKey(letter), std::move(action));
+    }
+    std::optional<std::string> storedAction(const std::string& letter) {
+        return defaults().string(VLLetterActionKey(letter));
+    }
+    void setSamples(const std::string& letter, Value samples) {
+        defaults().set(VLLetterTemplatesKey(letter), std::move(samples));
+    }
+    // Picks the folder in the next panel and starts or joins the share.
+    void start(const std::filesystem::path& share) {
+        platform.queuePanelResult(share.string());
+        sync.velmorSyncSetMaster();
+    }
+    void join(const std::filesystem::path& share) {
+        platform.queuePanelResult(share.string());
+        sync.velmorSyncSetFollower();
+    }
+    std::string gestureLog() const;
+    std::vector<std::filesystem::path> backups() const;
+};
+
+// Three samples of 48 points; the seed makes different letters' samples differ.
+Value makeSamples(double seed = 0.0, std::size_t samples = 3, std::size_t points = 48);
+// Valid samples with one point replaced.
+Value samplesWithPoint(Value point);
+
+std::filesystem::path eventsFolder(const std::filesystem::path& share);
+std::vector<std::filesystem::path> eventFiles(const std::filesystem::path& share);
+
+// An event file's dictionary, for writing by hand.
+Value::Dictionary eventDictionary(const std::string& id, const std::string& letter,
+                                  const std::string& kind, double timestamp, Value value,
+                                  bool deleted = false);
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
+void writeEventFile(const std::filesystem::path& folder, const std::string& name,
+                    const Value::Dictionary& event);
+
+}  // namespace velmor::testing

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "letters/letter_store.h"
+#include "sync_machine.h"
+
+namespace velmor::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
+// Two Macs with their own homes and clocks, one share folder that both see.
+struct TwoMacs : ::testing::Test {
+    SyncMachine one;
+    SyncMachine two;
+    TempHome cloud;
+    fs::path share = cloud.path() / "Share";
+
+    void SetUp() override {
+        one.setAction("B", "/b.app");
+        one.setSamples("B", makeSamples(0.2));
+        one.start(share);
+        two.setAction("X", "/x.app");
+        two.join(share);
+        later();
+    }
+    void later(double seconds = 5.0) {
+        one.platform.advance(seconds);
+        two.platform.advance(seconds);
+    }
+};
+
+TEST_F(TwoMacs, LaterChangeWinsOnBothAndTheLoserIsBackedUp) {
+    ASSERT_TRUE(two.defaults().boolean("VLVelmorSyncV2Enabled"));
+    auto backupsBefore = two.backups().size();
+    // Both change B before either ticks; the event published later is the newer one.
+    two.setAction("B", "/two.app");
+    one.setAction("B", "/one.app");
+    two.sync.velmorSyncTick();
+    later(1.0);
+    one.sync.velmorSyncTick();
+    two.sync.velmorSyncTick();
+    EXPECT_EQ(one.storedAction("B"), "/one.app");
+    EXPECT_EQ(two.storedAction("B"), "/one.app");
+    EXPECT_EQ(two.backups().size(), backupsBefore + 1);
+    EXPECT_EQ(count(two.gestureLog(), "velmor-sync merged remote changes; local backup saved\n"),
+              1u);
+    EXPECT_EQ(count(two.gestureLog(), "velmor-sync PUBLISHED B.action"), 1u);
+
+    // Quiet ticks write nothing.
+    auto events = eventFiles(share).size();
+    one.sync.velmorSyncTick();
+    two.sync.velmorSyncTick();
+    EXPECT_EQ(eventFiles(share).size(), events);
+
+    // Retrained samples and a removed action travel too.
+    later();
+    one.setSamples("B", makeSamples(0.9));
+    one.defaults().remove(VLLetterActionKey("B"));
+    one.sync.velmorSyncTick();
+    two.sync.velmorSyncTick();
+    EXPECT_EQ(two.defaults().object(VLLetterTemplatesKey("B")), makeSamples(0.9));
+    EXPECT_FALSE(two.storedAction("B"));
+    EXPECT_EQ(two.sync.velmorSyncSnapshot(), one.sync.velmorSyncSnapshot());
+    EXPECT_EQ(two.host.menuRefreshes, 3);  // join and two merges
+}
+
+TEST_F(TwoMacs, UnavailableFolderPausesAndEverythingIsPublishedOnReturn) {
+    fs::rename(share, cloud.path() / "Away");
+    later();
+    one.setAction("C", "/c.app");
+    one.setAction("D", "/d.app");
+    one.sync.velmorSyncTick();
+    EXPECT_FALSE(fs::exists(share));
+    EXPECT_EQ(count(one.gestureLog(), "velmor-sync PUBLISHED"), 2u);  // from the start only
+
+    fs::rename(cloud.path() / "Away", share);
+    one.sync.velmorSyncTick();
+    two.sync.velmorSyncTick();
+    EXPECT_EQ(two.storedAction("C"), "/c.app");
+    EXPECT_EQ(two.storedAction("D"), "/d.app");
+}
+
+TEST_F(TwoMacs, EarlyEndsKeepTheDifferencesForTheNextTick) {
+    auto lastApplied = one.defaults().dictionary("VLVelmorSyncV2LastApplied");
+    later();
+    two.setAction("Q", "/q.app");
+    two.sync.velmorSyncTick();
+
+    // An invalid local value stops the tick at its letter: later letters and remote
+    // changes wait.
+    one.setAction("C", std::string(8192, 'c'));
+    one.setAction("D", "/d.app");
+    one.sync.velmorSyncTick();
+    EXPECT_EQ(count(one.gestureLog(), "velmor-sync invalid local C.action\n"), 1u);
+    EXPECT_EQ(count(one.gestureLog(), "PUBLISHED D.action"), 0u);
+    EXPECT_FALSE(one.storedAction("Q"));
+    EXPECT_EQ(one.defaults().dictionary("VLVelmorSyncV2LastApplied"), lastApplied);
+
+    // A backup that cannot be written cancels the import and changes nothing local.
+    one.setAction("C", "/c.app");
+    writeFile(one.home.path() / "Library/Application Support/Velmor/SyncBackups", "in the way");
+    one.sync.velmorSyncTick();
+    EXPECT_EQ(count(one.gestureLog(), "velmor-sync backup failed: import cancelled\n"), 1u);
+    EXPECT_FALSE(one.storedAction("Q"));
+    EXPECT_EQ(one.defaults().dictionary("VLVelmorSyncV2LastApplied"), lastApplied);
+
+    // Published again, with newer time stamps, once the way is clear.
+    fs::remove(one.home.path() / "Library/Application Support/Velmor/SyncBackups");
+    later();
+    one.sync.velmorSyncTick();
+    EXPECT_EQ(count(one.gestureLog(), "PUBLISHED D.action"), 2u);
+    EXPECT_EQ(one.storedAction("Q"), "/q.app");
+    EXPECT_EQ(one.storedAction("C"), "/c.app");
+    two.sync.velmorSyncTick();
+    EXPECT_EQ(two.sync.velmorSyncSnapshot(), one.sync.velmorSyncSnapshot());
+}
+
+TEST(SyncTick, DoesNothingWhenOffOrNotSetUp) {
+    SyncMachine mac;
+    TempHome share;
+    mac.setAction("C", "/c.app");
+    mac.sync.velmorSyncTick();
+    fs::create_directories(eventsFolder(share.path()));
+    mac.defaults().setString("VLVelmorSyncV2Folder", share.path().string());
+    mac.sync.velmorSyncTick();
+    EXPECT_TRUE(eventFiles(share.path()).empty());
+    mac.defaults().setBoolean("VLVelmorSyncV2Enabled", true);
+    mac.sync.velmorSyncTick();
+    EXPECT_EQ(eventFiles(share.path()).size(), 1u);
+}
+
+}  // namespace
+}  // namespace velmor::testing
