@@ -1,0 +1,113 @@
+#include <gmock/gmock.h>
+
+#include "app/app_fixture.h"
+#include "app/app_texts.h"
+#include "letters/letter_store.h"
+#include "sync/sync_settings.h"
+
+namespace velmor::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+using AppDelegateTest = AppFixture;
+
+TEST_F(AppDelegateTest, TrustedStartRunsTheTapAndRestartKeepsTheOneController) {
+    launch(true);
+    EXPECT_THAT(statusTitles(), ElementsAre(app_text::kStatusStarting, app_text::kStatusRunning));
+    EXPECT_TRUE(alertMessages().empty());
+    const VLMouseController* controller = app->mouseController();
+    ASSERT_NE(controller, nullptr);
+
+    sim.disableTapSilently();
+    choose(std::string(app_text::kRestartInputTitle));
+    choose(std::string(app_text::kRecheckPermissionTitle));
+    EXPECT_EQ(app->mouseController(), controller);
+    EXPECT_TRUE(sim.tapEnabled());
+    EXPECT_EQ(sim.recordsOfKind("tap-created").size(), 1u);
+    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusRunning));
+}
+
+TEST_F(AppDelegateTest, UntrustedStartPromptsExplainsAndPollsWithOneTimer) {
+    launch(false);
+    EXPECT_EQ(sim.recordsOfKind("prompt").size(), 1u);
+    EXPECT_THAT(alertMessages(), ElementsAre(app_text::kPermissionMessage));
+    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusChecking));
+    EXPECT_EQ(app->mouseController(), nullptr);
+
+    choose(std::string(app_text::kRecheckPermissionTitle));
+    choose(std::string(app_text::kRecheckPermissionTitle));
+    EXPECT_EQ(alertMessages().size(), 3u);
+    EXPECT_EQ(oneSecondTimers(), 1u);
+
+    sim.advance(5.0);  // still no permission: polling goes on quietly
+    EXPECT_EQ(alertMessages().size(), 3u);
+    sim.setTrusted(true);
+    sim.advance(1.0);
+    EXPECT_THAT(statusTitles(), ElementsAre(app_text::kStatusStarting, app_text::kStatusRunning));
+    EXPECT_EQ(app->permissionTimer(), nullptr);
+    EXPECT_NE(app->mouseController(), nullptr);
+    EXPECT_EQ(oneSecondTimers(), 1u);  // only the tap watchdog is left
+}
+
+TEST_F(AppDelegateTest, PermissionFoundByMenuStopsThePollAtItsNextFiring) {
+    launch(false);
+    sim.setTrusted(true);
+    choose(std::string(app_text::kRecheckPermissionTitle));
+    const VLMouseController* controller = app->mouseController();
+    ASSERT_NE(controller, nullptr);
+    EXPECT_EQ(oneSecondTimers(), 2u);  // the poll still runs beside the watchdog
+
+    sim.advance(1.0);
+    EXPECT_EQ(app->permissionTimer(), nullptr);
+    EXPECT_EQ(app->mouseController(), controller);
+    EXPECT_THAT(statusTitles(), ElementsAre(app_text::kStatusStarting, app_text::kStatusRunning,
+                                            app_text::kStatusStarting, app_text::kStatusRunning));
+    EXPECT_EQ(oneSecondTimers(), 1u);
+}
+
+TEST_F(AppDelegateTest, RefusedTapShowsTheFailureAndRestartWithoutPermissionAsksAgain) {
+    sim.failNextTapCreation();
+    launch(true);
+    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusStartFailed));
+    EXPECT_THAT(alertMessages(), ElementsAre(app_text::kStartFailedMessage));
+    EXPECT_EQ(app->mouseController(), nullptr);
+
+    choose(std::string(app_text::kRestartInputTitle));  // no automatic retry, but this one
+    EXPECT_NE(app->mouseController(), nullptr);
+    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusRunning));
+
+    sim.setTrusted(false);
+    choose(std::string(app_text::kRestartInputTitle));
+    EXPECT_EQ(statusTitles().back(), app_text::kStatusPermissionNeeded);
+    EXPECT_EQ(alertMessages().back(), app_text::kPermissionMessage);
+    EXPECT_NE(app->permissionTimer(), nullptr);
+
+    choose(std::string(app_text::kQuitTitle));
+    EXPECT_TRUE(sim.terminated());
+}
+
+TEST_F(AppDelegateTest, FirstSyncTickRunsBeforeThePermissionCheck) {
+    const auto share = home.path() / "Share";
+    std::filesystem::create_directories(share / "VelmorSync-v2" / "Events");
+    sim.defaults().setString(defaults_key::kVelmorSyncFolder, share.string());
+    sim.defaults().setBoolean(defaults_key::kVelmorSyncEnabled, true);
+    sim.defaults().setString(VLLetterActionKey("B"), "https://www.example.org/");
+
+    std::size_t eventFilesAtPrompt = 0;
+    bool syncTimerAtPrompt = false;
+    sim.setRecordListener([&](const sim::SimRecord& record) {
+        if (record.kind == "prompt") {
+            const auto events = std::filesystem::directory_iterator(share / "VelmorSync-v2/Events");
+            eventFilesAtPrompt = static_cast<std::size_t>(
+                std::distance(events, std::filesystem::directory_iterator()));
+            syncTimerAtPrompt = app->velmorSyncTimer() != nullptr;
+        }
+    });
+    launch(false);
+    EXPECT_TRUE(syncTimerAtPrompt);
+    EXPECT_EQ(eventFilesAtPrompt, 1u);  // B's action, published by the first tick
+}
+
+}  // namespace
+}  // namespace velmor::testing

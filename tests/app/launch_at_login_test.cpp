@@ -1,0 +1,71 @@
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/app_texts.h"
+#include "app/launch_agent.h"
+#include "platform/property_list_file.h"
+
+namespace velmor::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+using LaunchAtLoginTest = AppFixture;
+
+const Value kExpectedAgent(Value::Dictionary{
+    {"Label", Value("com.brisvane.velmor.launcher")},
+    {"ProgramArguments", Value(Value::Array{Value("/usr/bin/open"), Value("-a"), Value("Velmor")})},
+    {"RunAtLoad", Value::boolean(true)},
+});
+
+TEST_F(LaunchAtLoginTest, FirstStartTurnsItOnAndTheMenuTurnsItOffAndOnAgain) {
+    const auto agent = home.path() / "Library/LaunchAgents/com.brisvane.velmor.launcher.plist";
+    launch();
+    EXPECT_EQ(sim.defaults().object("launchAtLogin"), Value::boolean(true));
+    EXPECT_EQ(files::readPropertyListFile(agent), kExpectedAgent);
+    EXPECT_EQ(app->launchAgentPath(), agent);
+    EXPECT_TRUE(app->statusMenu()[9].checked);
+
+    choose("로그인 시 자동 실행");
+    EXPECT_FALSE(std::filesystem::exists(agent));
+    EXPECT_FALSE(app->statusMenu()[9].checked);
+    EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
+
+    std::filesystem::remove_all(home.path() / "Library/LaunchAgents");  // created when missing
+    choose("로그인 시 자동 실행");
+    EXPECT_EQ(files::readPropertyListFile(agent), kExpectedAgent);
+    EXPECT_TRUE(app->statusMenu()[9].checked);
+    EXPECT_TRUE(alertMessages().empty());
+}
+
+TEST_F(LaunchAtLoginTest, OffSettingRemovesAHandMadeAgentAtStart) {
+    const auto agent = VLLaunchAgentPath(home.path());
+    ASSERT_TRUE(VLWriteLaunchAgent(home.path()));
+    sim.defaults().setBoolean("launchAtLogin", false);
+    launch();
+    EXPECT_FALSE(std::filesystem::exists(agent));
+    EXPECT_FALSE(app->statusMenu()[9].checked);
+    VLRemoveLaunchAgent(home.path());  // a missing file is no error
+}
+
+TEST_F(LaunchAtLoginTest, UnwritableFolderFailsSilentlyAtStartAndLoudlyFromTheMenu) {
+    // A regular file where the LaunchAgents folder must be: nothing can go in it.
+    std::filesystem::create_directories(home.path() / "Library");
+    std::ofstream(home.path() / "Library/LaunchAgents") << "in the way";
+    launch();
+    EXPECT_TRUE(sim.defaults().boolean("launchAtLogin"));  // stays on, tried again next start
+    EXPECT_TRUE(alertMessages().empty());
+
+    choose("로그인 시 자동 실행");  // off
+    choose("로그인 시 자동 실행");  // on fails
+    EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
+    EXPECT_FALSE(app->statusMenu()[9].checked);
+    EXPECT_THAT(alertMessages(), ElementsAre(app_text::kLaunchAgentFailedMessage));
+    EXPECT_EQ(texts("alert", "informative").back(), "로그인 항목 파일을 만들지 못했습니다.");
+    EXPECT_TRUE(std::filesystem::is_regular_file(home.path() / "Library/LaunchAgents"));
+}
+
+}  // namespace
+}  // namespace velmor::testing

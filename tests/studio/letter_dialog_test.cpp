@@ -1,0 +1,136 @@
+#include <gmock/gmock.h>
+
+#include "app/app_fixture.h"
+#include "gestures/gesture_log.h"
+#include "letters/letter_store.h"
+#include "platform/files.h"
+#include "studio/letter_dialog.h"
+
+namespace velmor::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr const char* kAlphabet = "문자 인식하기 · A~Z";
+
+struct LetterDialogTest : AppFixture {
+    void SetUp() override { launch(); }
+
+    const std::string& letterTitle(int index) const {
+        return app->statusMenu()[6].submenu[static_cast<std::size_t>(index)].title;
+    }
+    std::string lastInformative() const { return texts("alert", "informative").back(); }
+    // Opens the letter's alert and closes it with "닫기".
+    void look(const std::string& letter) {
+        sim.queueAlertAnswer(1003);
+        choose(kAlphabet, letter);
+    }
+};
+
+Value threeSamples() {
+    Value::Array points;
+    for (int index = 0; index < 48; ++index) {
+        points.emplace_back(Value::Array{Value::real(index / 47.0), Value::real(index / 47.0)});
+    }
+    const Value sample(points);
+    return Value(Value::Array{sample, sample, sample});
+}
+
+TEST_F(LetterDialogTest, LetterAlertNamesSamplesAndActionWithDefaults) {
+    look("A");
+    EXPECT_EQ(alertMessages().back(), "Devovov Ivirav · A");
+    EXPECT_EQ(lastInformative(),
+              "필체: 미등록\n실행 동작: https://www.wikipedia.org/\n\n학습은 오른쪽 버튼으로 "
+              "글자를 세 번, 각각 한 획으로 그리면 됩니다.\n다른 제스처와 혼동되면 학습을 다시 "
+              "해보세요.");
+    EXPECT_EQ(sim.records()[sim.records().size() - 2].kind, "activate-self");
+
+    sim.defaults().set("VLStudioMTemplates", threeSamples());
+    app->refreshAlphabetMenu();
+    EXPECT_EQ(letterTitle(12), "M  ✓");
+    look("M  ✓");
+    EXPECT_THAT(lastInformative(), HasSubstr("필체: 등록됨\n실행 동작: Music\n"));
+    look("B");
+    EXPECT_THAT(lastInformative(), HasSubstr("실행 동작: 미설정\n"));
+
+    EXPECT_EQ(VLActionLabel("/Applications/Visual Studio Code.app/"), "Visual Studio Code");
+    EXPECT_EQ(VLActionLabel("HTTPS://Example.com/x.app"), "HTTPS://Example.com/x.app");
+    const std::size_t alerts = alertMessages().size();
+    VLConfigureLetter(sim, *app, std::string("AB"));  // not one letter: ignored
+    VLConfigureLetter(sim, *app, std::nullopt);
+    EXPECT_EQ(alertMessages().size(), alerts);
+}
+
+TEST_F(LetterDialogTest, TrainingStartReplacesARunningTraining) {
+    sim.defaults().setString("VLStudioTrainingLetter", "C");
+    sim.defaults().setInteger("VLStudioTrainingRemaining", 1);
+    sim.defaults().set("VLStudioTrainingPending", threeSamples());
+    sim.defaults().set(VLLetterTemplatesKey("B"), threeSamples());
+    app->refreshAlphabetMenu();
+
+    sim.queueAlertAnswer(1000);
+    choose(kAlphabet, "B  ✓");
+    EXPECT_EQ(sim.defaults().string("VLStudioTrainingLetter"), "B");
+    EXPECT_EQ(sim.defaults().object("VLStudioTrainingRemaining"), Value::integer(3));
+    EXPECT_FALSE(sim.defaults().object("VLStudioTrainingPending"));
+    EXPECT_TRUE(VLLetterSamples(sim.defaults(), "B"));  // kept until the third drawing
+    EXPECT_EQ(alertMessages().back(), "B 필체 학습 시작");
+    const auto log = files::readRegularFile(VLGestureLogPath(sim), 1 << 20);
+    ASSERT_TRUE(log);
+    EXPECT_THAT(*log, HasSubstr(": studio=B training started count=3\n"));
+}
+
+TEST_F(LetterDialogTest, ApplicationPanelBindsTheChosenBundle) {
+    sim.queueAlertAnswer(1001);
+    sim.queuePanelResult("/System/Applications/Music.app");
+    choose(kAlphabet, "C");
+    EXPECT_EQ(texts("panel", "title").back(), "C 제스처가 실행할 앱 선택");
+    EXPECT_EQ(sim.defaults().string(VLLetterActionKey("C")), "/System/Applications/Music.app");
+    EXPECT_EQ(alertMessages().back(), "C 실행 앱 지정 완료");
+    EXPECT_EQ(lastInformative(), "Music.app\n필체 학습을 마치면 글자를 그려 실행할 수 있어요.");
+    EXPECT_EQ(letterTitle(2), "C");  // an action is no check mark
+
+    sim.queueAlertAnswer(1001);
+    sim.queuePanelResult(std::nullopt);
+    choose(kAlphabet, "C");
+    EXPECT_EQ(alertMessages().back(), "Devovov Ivirav · C");  // cancelled: no notice
+    EXPECT_EQ(sim.defaults().string(VLLetterActionKey("C")), "/System/Applications/Music.app");
+}
+
+TEST_F(LetterDialogTest, WebAddressIsTrimmedAndCheckedBeforeItIsStored) {
+    const auto bindUrl = [&](const std::string& letter, const std::string& typed) {
+        sim.queueAlertAnswer(1002);
+        sim.queueAlertAnswer(1000);
+        sim.queueFieldText(typed);
+        choose(kAlphabet, letter);
+    };
+    const auto cancelUrl = [&](const std::string& letter) {
+        sim.queueAlertAnswer(1002);
+        sim.queueAlertAnswer(1001);  // "취소"
+        choose(kAlphabet, letter);
+        EXPECT_EQ(alertMessages().back(), letter + " · 웹사이트(URL) 지정");
+        return texts("alert", "field").back();  // the field's text as it was offered
+    };
+    EXPECT_EQ(cancelUrl("A"), "https://www.wikipedia.org/");
+    EXPECT_EQ(cancelUrl("B"), "https://");
+    EXPECT_FALSE(sim.defaults().object(VLLetterActionKey("A")));
+
+    bindUrl("A", "  https://www.example.org/notes \n");
+    EXPECT_EQ(alertMessages().back(), "A URL 지정 완료");
+    const auto stored = sim.defaults().string(VLLetterActionKey("A"));
+    EXPECT_EQ(stored, "https://www.example.org/notes");
+    EXPECT_EQ(
+        lastInformative(),
+        "https://www.example.org/notes\n필체 학습을 마치면 이 주소를 기본 브라우저에서 열어요.");
+    EXPECT_EQ(cancelUrl("A"), "https://www.example.org/notes");
+
+    for (const char* refused : {"ftp://files.example.org/", "https://", "https:///path"}) {
+        bindUrl("A", refused);
+        EXPECT_EQ(alertMessages().back(), "URL을 확인해 주세요") << refused;
+        EXPECT_EQ(sim.defaults().string(VLLetterActionKey("A")), stored);
+    }
+}
+
+}  // namespace
+}  // namespace velmor::testing
