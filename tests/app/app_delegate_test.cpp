@@ -87,6 +87,26 @@ TEST_F(AppDelegateTest, RefusedTapShowsTheFailureAndRestartWithoutPermissionAsks
     EXPECT_TRUE(sim.terminated());
 }
 
+TEST_F(AppDelegateTest, PollWaitsWhileAModalAlertIsOpen) {
+    launch(false);
+    double helpShownAt = -1.0;
+    sim.setRecordListener([&](const sim::SimRecord& record) {
+        if (record.kind == "alert") {
+            helpShownAt = record.t;
+            sim.setTrusted(true);  // granted while the help alert is open
+        }
+    });
+    sim.queueAlertAnswer(1000, 3.5);  // the user reads the help for 3.5 seconds
+    choose(std::string(app_text::kHelpTitle));
+    sim.setRecordListener({});
+    EXPECT_TRUE(sim.recordsOfKind("status-title").empty());
+    sim.advance(0.5);  // the run loop is back in its default mode
+    const auto titles = sim.recordsOfKind("status-title");
+    ASSERT_EQ(titles.size(), 2u);
+    EXPECT_GE(titles[0].t, helpShownAt + 3.5);  // not at 1, 2 or 3 seconds
+    EXPECT_NE(app->mouseController(), nullptr);
+}
+
 TEST_F(AppDelegateTest, FirstSyncTickRunsBeforeThePermissionCheck) {
     const auto share = home.path() / "Share";
     std::filesystem::create_directories(share / "VelmorSync-v2" / "Events");
