@@ -57,11 +57,13 @@ void VLAppDelegate::changeMenuItem(std::string_view identifier, const std::strin
     platform_.ui().menuItemChanged(*item);
 }
 
-bool VLAppDelegate::performMenuAction(const platform::MenuItem& item) {
+bool VLAppDelegate::performMenuAction(const platform::MenuItem& chosen) {
     namespace action = menu_action;
-    if (!item.enabled || item.separator) {
+    if (!chosen.enabled || chosen.separator) {
         return false;
     }
+    // A copy: the action may change the menu that the chosen item lives in.
+    const platform::MenuItem item = chosen;
     if (item.action == action::kRestartInput) {
         restartInput();
     } else if (item.action == action::kToggleVolumeWheelDirection) {

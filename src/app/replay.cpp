@@ -1,7 +1,5 @@
 #include "app/replay.h"
 
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "app/session_runner.h"
