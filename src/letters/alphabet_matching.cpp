@@ -3,6 +3,7 @@
 #include "core/string_format.h"
 #include "gestures/gesture_log.h"
 #include "letters/alphabet_match_decision.h"
+#include "letters/decoded_sample_memo.h"
 #include "letters/letter_recognition.h"
 #include "letters/letter_sample.h"
 #include "letters/letter_store.h"
@@ -33,10 +34,10 @@ struct AlphabetRanking {
 
 // The smallest error of the drawing against the letter's stored samples; samples that are
 // not of the 48-point form never lower it.
-double letterError(const LetterSample& drawn, const Value& storedSamples) {
+double letterError(const LetterSample& drawn,
+                   const std::vector<std::optional<LetterSample>>& samples) {
     double error = kNotComparableError;
-    for (const Value& stored : *storedSamples.asArray()) {
-        const std::optional<LetterSample> sample = letterSampleFromValue(stored);
+    for (const std::optional<LetterSample>& sample : samples) {
         if (!sample) {
             continue;
         }
@@ -49,6 +50,9 @@ double letterError(const LetterSample& drawn, const Value& storedSamples) {
 }
 
 AlphabetRanking rankLetters(const platform::UserDefaults& defaults, const LetterSample& drawn) {
+    // Decoding 78 stored samples would cost more than comparing them; the memo cannot go
+    // stale (see its note). The matcher runs on the main thread only.
+    thread_local DecodedSampleMemo decoded;
     AlphabetRanking ranking;
     for (const std::string& letter : alphabetLetters()) {
         const std::optional<Value> samples = VLLetterSamples(defaults, letter);
@@ -56,8 +60,9 @@ AlphabetRanking rankLetters(const platform::UserDefaults& defaults, const Letter
         if (!samples || !action || action->empty()) {
             continue;
         }
-        ranking.consider(letter, letterError(drawn, *samples));
+        ranking.consider(letter, letterError(drawn, decoded.samplesOf(*samples)));
     }
+    decoded.forgetUnused();
     return ranking;
 }
 

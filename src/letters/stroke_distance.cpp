@@ -33,23 +33,30 @@ double VLStrokeError(const LetterSample& a, const LetterSample& b) {
 }
 
 double VLStrokeCurveError(const LetterSample& a, const LetterSample& b) {
-    // Two rows of the 49 x 49 table on the stack: this runs 78 times per stroke.
-    std::array<double, kPoints + 1> previous;
-    std::array<double, kPoints + 1> current;
-    previous.fill(kUnreachableCell);
-    previous[0] = 0.0;
+    // Two rows of the 49 x 49 table on the stack, swapped rather than copied: this runs 78
+    // times per stroke inside the tap callback. A cell left over from two rows back is never
+    // read, because each row first marks the cells beside its band unreachable.
+    std::array<double, kPoints + 1> rowA;
+    std::array<double, kPoints + 1> rowB;
+    rowA.fill(kUnreachableCell);
+    rowA[0] = 0.0;
+    double* previous = rowA.data();
+    double* current = rowB.data();
     for (std::size_t i = 1; i <= kPoints; ++i) {
-        current.fill(kUnreachableCell);
         const std::size_t from = i > kWarpingBand + 1 ? i - kWarpingBand : 1;
         const std::size_t to = std::min(kPoints, i + kWarpingBand);
-        for (std::size_t j = from; j <= to; ++j) {
-            const double cost = pointDistance(a[i - 1], b[j - 1]);
-            const double diagonal = previous[j - 1];
-            const double fromAbove = previous[j] + kWarpingStepCharge;
-            const double fromLeft = current[j - 1] + kWarpingStepCharge;
-            current[j] = cost + std::min({diagonal, fromAbove, fromLeft});
+        current[from - 1] = kUnreachableCell;
+        if (to < kPoints) {
+            current[to + 1] = kUnreachableCell;
         }
-        previous = current;
+        const Point p = a[i - 1];
+        for (std::size_t j = from; j <= to; ++j) {
+            const double cost = pointDistance(p, b[j - 1]);
+            const double diagonalOrAbove =
+                std::min(previous[j - 1], previous[j] + kWarpingStepCharge);
+            current[j] = cost + std::min(diagonalOrAbove, current[j - 1] + kWarpingStepCharge);
+        }
+        std::swap(previous, current);
     }
     return previous[kPoints] / 48.0;
 }

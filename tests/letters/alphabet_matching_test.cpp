@@ -67,6 +67,9 @@ TEST_F(MatchingTest, OnlyUsableLettersCompete) {
     EXPECT_FALSE(match(o));
     EXPECT_FALSE(match({{1, 1}, {2, 2}}));
     EXPECT_EQ(match(m), "M");
+    // Samples replaced after a stroke are read afresh for the next one.
+    defaults().set(VLLetterTemplatesKey("M"), Value(Value::Array(3, Value("not a sample"))));
+    EXPECT_FALSE(match(m));
     EXPECT_EQ(sim.logMessages(),
               std::vector<std::string>{"studio=alphabet candidate=M error=0.000 second=99.000 "
                                        "gap=99.000 matched=YES reason=ACCEPT"});

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/property_list.h"
+#include "drawn_shapes.h"
+#include "letters/stroke_distance.h"
+#include "letters/stroke_normalization.h"
+
+namespace velmor {
+namespace {
+
+using testing::drawnArc;
+using testing::drawnM;
+using testing::polyline;
+
+bool normalizes(const std::vector<Point>& trace) {
+    return VLNormalizeAlphabetStroke(trace).has_value();
+}
+
+LetterSample normalized(const std::vector<Point>& trace) {
+    return VLNormalizeAlphabetStroke(trace).value();
+}
+
+TEST(StrokeNormalization, RefusesTooFewPointsTooSmallTooShortAndTooTangled) {
+    const std::vector<Point> twelve = polyline({{0, 0}, {220, 0}}, 20);
+    ASSERT_EQ(twelve.size(), 12u);
+    EXPECT_TRUE(normalizes(twelve));
+    EXPECT_FALSE(normalizes({twelve.begin(), twelve.end() - 1}));
+    EXPECT_TRUE(normalizes(polyline({{0, 0}, {0, 200}, {69.9, 200}}, 10)));  // larger side
+    EXPECT_FALSE(normalizes(polyline({{0, 0}, {0, 69.9}, {69.9, 69.9}}, 10)));
+    EXPECT_TRUE(normalizes(polyline({{0, 0}, {130, 0}}, 10)));
+    EXPECT_FALSE(normalizes(polyline({{0, 0}, {129.9, 0}}, 10)));
+    // Back and forth over 70 points: 14 legs are exactly 14 times the size, more is a scribble.
+    std::vector<Point> legs{{0, 0}};
+    for (int leg = 1; leg <= 14; ++leg) {
+        legs.push_back({leg % 2 ? 70.0 : 0.0, 0});
+    }
+    EXPECT_TRUE(normalizes(polyline(legs, 10)));
+    legs.push_back({10, 0});
+    EXPECT_FALSE(normalizes(polyline(legs, 10)));
+}
+
+TEST(StrokeNormalization, MapsIntoTheBoxAlongThePath) {
+    // A thin stroke keeps a narrow x range instead of being blown up.
+    const LetterSample thin = normalized(polyline({{100, 100}, {103, 250}, {100, 100}}, 5));
+    EXPECT_TRUE(std::ranges::all_of(thin, [](Point p) { return p.x >= 0 && p.x <= 0.2; }));
+    EXPECT_EQ(thin.back(), (Point{0, 0}));
+    EXPECT_NEAR(thin[23].y, 1.0, 0.03);
+
+    // Repeated points (zero-length segments) divide by nothing.
+    std::vector<Point> stuttered = polyline({{0, 0}, {100, 0}, {100, 100}}, 10);
+    stuttered.insert(stuttered.begin() + 5, 3, stuttered[5]);
+    stuttered.insert(stuttered.end(), 3, stuttered.back());
+    const LetterSample corner = normalized(stuttered);
+    EXPECT_TRUE(std::ranges::all_of(corner, [](Point p) { return std::isfinite(p.x + p.y); }));
+    EXPECT_EQ(corner.front(), (Point{0, 0}));
+    EXPECT_EQ(corner.back(), (Point{1, 1}));
+    EXPECT_NEAR(corner[23].x, 1.0, 0.03);  // half-way along is the corner
+
+    // The last point is reached when rounding makes the last target L * 47 / 47.0 exceed L.
+    for (double step = 7.0; step < 40.0; step += 0.01) {
+        double length = 0.0;
+        const std::vector<Point> line = polyline({{0, 0}, {step * 20, 0}}, step);
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            length += line[i].x - line[i - 1].x;
+        }
+        if (length * 47 / 47.0 > length) {
+            EXPECT_EQ(normalized(line).back().x, 1.0);
+            return;
+        }
+    }
+    FAIL() << "no path overshoots";
+}
+
+TEST(StrokeDistance, IdenticalGiveZeroAndMalformedGive99) {
+    const Value m = letterSampleValue(normalized(drawnM({0, 0}, 200, 150)));
+    const std::optional<Value> reread = parsePropertyList(serializeXmlPropertyList(m));
+    ASSERT_TRUE(reread);  // as the settings file and other machines' event files carry it
+    EXPECT_EQ(VLStrokeError(m, *reread), 0.0);
+    EXPECT_EQ(VLStrokeCurveError(m, *reread), 0.0);
+    EXPECT_EQ(VLAdaptiveStrokeError(m, *reread), 0.0);
+
+    const Value pair(Value::Array{Value::real(0.5), Value::real(0.5)});
+    Value::Array short47 = *m.asArray(), long49 = *m.asArray(), triple = *m.asArray(),
+                 words = *m.asArray();
+    short47.pop_back();
+    long49.push_back(pair);
+    triple[30] = Value(Value::Array{Value::real(0.5), Value::real(0.5), Value::real(0)});
+    words[47] = Value(Value::Array{Value("0.5"), Value("0.5")});
+    for (const Value& bad : {Value(short47), Value(long49), Value(triple), Value(words), pair}) {
+        EXPECT_EQ(VLStrokeError(m, bad), 99.0);
+        EXPECT_EQ(VLStrokeCurveError(bad, m), 99.0);
+        EXPECT_EQ(VLAdaptiveStrokeError(m, bad), 99.0);
+    }
+}
+
+TEST(StrokeDistance, CurveErrorForgivesSpeedButNotDirection) {
+    const LetterSample m = normalized(drawnM({0, 0}, 200, 150));
+    LetterSample hurried;  // the same path, drawn faster in the middle
+    for (std::size_t i = 0; i < hurried.size(); ++i) {
+        const double position = static_cast<double>(i);
+        const double shift = std::round(3.0 * std::sin(std::numbers::pi * position / 47.0));
+        hurried[i] = m[static_cast<std::size_t>(std::clamp(position + shift, 0.0, 47.0))];
+    }
+    const double pointError = VLStrokeError(m, hurried);
+    const double curveError = VLStrokeCurveError(m, hurried);
+    EXPECT_GT(pointError, 0.05);
+    EXPECT_LT(curveError, 0.5 * pointError);
+    EXPECT_DOUBLE_EQ(VLAdaptiveStrokeError(m, hurried), 0.55 * pointError + 0.45 * curveError);
+
+    const LetterSample c = normalized(drawnArc({100, 100}, 60, 300));
+    LetterSample reversed;
+    std::reverse_copy(c.begin(), c.end(), reversed.begin());
+    EXPECT_GT(VLStrokeError(c, reversed), 0.3);
+    EXPECT_GT(VLStrokeCurveError(c, reversed), 0.3);
+}
+
+// The warping table written out in full, every cell of every row.
+double fullTableCurveError(const LetterSample& a, const LetterSample& b) {
+    std::vector<std::vector<double>> cell(49, std::vector<double>(49, 1000000000.0));
+    cell[0][0] = 0.0;
+    for (int i = 1; i <= 48; ++i) {
+        for (int j = std::max(1, i - 4); j <= std::min(48, i + 4); ++j) {
+            cell[i][j] =
+                distanceBetween(a[i - 1], b[j - 1]) +
+                std::min({cell[i - 1][j - 1], cell[i - 1][j] + 0.025, cell[i][j - 1] + 0.025});
+        }
+    }
+    return cell[48][48] / 48.0;
+}
+
+TEST(StrokeDistance, TwoRowsGiveTheFullTablesResult) {
+    const std::vector<LetterSample> shapes{
+        normalized(drawnM({0, 0}, 200, 150)), normalized(drawnM({0, 0}, 90, 160, 0.3)),
+        normalized(drawnArc({0, 0}, 80, 300)), normalized(drawnArc({0, 0}, 50, 360))};
+    for (const LetterSample& a : shapes) {
+        for (const LetterSample& b : shapes) {
+            EXPECT_NEAR(VLStrokeCurveError(a, b), fullTableCurveError(a, b), 1e-12);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmor
