@@ -113,7 +113,6 @@ TEST(PropertyListWriter, WritesFoundationLayout) {
                       Value::real(std::numeric_limits<double>::infinity()),
                       Value::real(-std::numeric_limits<double>::infinity()), Value::real(1e-7)}},
         {"big", Value::unsignedInteger(std::numeric_limits<std::uint64_t>::max())},
-        {"flags", Value::Array{Value::boolean(true), Value::boolean(false)}},
         {"empty", Value::Array{Value(Value::Array{}), Value(Value::Dictionary{})}},
         {"text", Value("a<b>&c \"'")},
         {"k&y", Value(Value::Date{-1.5})},
@@ -144,11 +143,6 @@ TEST(PropertyListWriter, WritesFoundationLayout) {
         "\t<array>\n"
         "\t\t<array/>\n"
         "\t\t<dict/>\n"
-        "\t</array>\n"
-        "\t<key>flags</key>\n"
-        "\t<array>\n"
-        "\t\t<true/>\n"
-        "\t\t<false/>\n"
         "\t</array>\n"
         "\t<key>k&amp;y</key>\n"
         "\t<date>2000-12-31T23:59:58Z</date>\n"
