@@ -126,7 +126,8 @@ bool FileUserDefaults::synchronize() {
         snapshot = entries_;
         snapshotGeneration = generation_;
     }
-    const bool written = files::createFolders(file_.parent_path()) &&
+    const std::filesystem::path folder = file_.parent_path();
+    const bool written = (folder.empty() || files::createFolders(folder)) &&
                          files::writePropertyListFile(file_, Value(std::move(snapshot)));
     if (written) {
         const std::lock_guard lock(mutex_);
