@@ -73,6 +73,10 @@ void BM_MatchAlphabetStroke(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(VLMatchAlphabetStroke(trained.platform, trained.stroke));
     }
+    // Whether the stroke came near a letter, so that every run also wrote a log line.
+    state.SetLabel(std::filesystem::exists(trained.home.path / "Desktop/Velmor_GestureLog.txt")
+                       ? "with log line"
+                       : "no log line");
 }
 BENCHMARK(BM_MatchAlphabetStroke)->Unit(benchmark::kMicrosecond);
 
