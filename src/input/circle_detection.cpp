@@ -68,18 +68,22 @@ int VLMouseController::circleLaunchDirection() const {
     const double width = shape.maxX - shape.minX;
     const double height = shape.maxY - shape.minY;
     const double size = std::max(width, height);
-    const Point centre{(shape.minX + shape.maxX) * 0.5, (shape.minY + shape.maxY) * 0.5};
-    const double total = sweptAngle(trace, centre);
-
     const double aspect = width / std::max(height, 1.0);
     const double closure = distanceBetween(trace.front(), trace.back());
+    // The box, closure and length tests come first: most strokes fail one of them, and
+    // then the arc tangent of every point is never needed.
+    const bool circularBox = width >= kMinimumCircleSide && height >= kMinimumCircleSide &&
+                             aspect >= kMinimumAspect && aspect <= kMaximumAspect &&
+                             closure <= kMaximumClosure * size &&
+                             shape.pathLength >= kMinimumPathToSize * size &&
+                             shape.pathLength <= kMaximumPathToSize * size;
+    if (!circularBox) {
+        return 0;
+    }
+    const Point centre{(shape.minX + shape.maxX) * 0.5, (shape.minY + shape.maxY) * 0.5};
+    const double total = sweptAngle(trace, centre);
     const double turn = std::fabs(total) / std::numbers::pi;
-    const bool isCircle = width >= kMinimumCircleSide && height >= kMinimumCircleSide &&
-                          aspect >= kMinimumAspect && aspect <= kMaximumAspect &&
-                          closure <= kMaximumClosure * size && turn >= kMinimumTurn &&
-                          turn <= kMaximumTurn && shape.pathLength >= kMinimumPathToSize * size &&
-                          shape.pathLength <= kMaximumPathToSize * size;
-    if (!isCircle) {
+    if (turn < kMinimumTurn || turn > kMaximumTurn) {
         return 0;
     }
     return total > 0 ? 1 : -1;
