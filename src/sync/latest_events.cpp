@@ -1,8 +1,6 @@
 #include "sync/latest_events.h"
 
 #include <array>
-#include <cstddef>
-#include <map>
 #include <system_error>
 #include <utility>
 
@@ -15,20 +13,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isEventFileName(const std::string& name) {
+constexpr std::size_t kSlotCount = 26 * 2;
+
+bool isEventFileName(std::string_view name) {
     return !name.starts_with('.') && name.ends_with(kEventFileExtension);
 }
 
 // Links are never followed: a name ending in ".plist" may point at a device or a folder.
+// The listing already knows each entry's type, so this costs no call of its own.
 bool isRegularFileItself(const fs::directory_entry& entry) {
     std::error_code error;
-    return entry.symlink_status(error).type() == fs::file_type::regular && !error;
+    return !entry.is_symlink(error) && !error && entry.is_regular_file(error) && !error;
 }
 
-std::optional<SyncEvent> readEventFile(const fs::path& path, bool& readFailed) {
-    auto bytes = files::readRegularFile(path, kMaxEventFileBytes);
-    readFailed = !bytes;
-    return bytes ? parseEventFile(*bytes) : std::nullopt;
+std::size_t slotOf(const SyncEvent& event) {
+    auto letterIndex = static_cast<std::size_t>(event.letter[0] - 'A');
+    return letterIndex * 2 + (event.kind == kSyncKindSamples ? 0 : 1);
 }
 
 struct Candidate {
@@ -36,7 +36,7 @@ struct Candidate {
     const std::string* fileName = nullptr;
 };
 
-// Total order, so that the winner never depends on the listing order: two copies of one
+// A total order, so that the winner never depends on the listing order: two copies of one
 // event (same id and time stamp) are told apart by their file names.
 bool supersedes(const Candidate& candidate, const Candidate& held) {
     if (eventSupersedes(*candidate.event, *held.event)) {
@@ -56,12 +56,14 @@ Value LatestEventsReader::read(const fs::path& eventsFolder) {
         folder_ = eventsFolder;
     }
     ++readCount_;
+    seenCount_ = 0;
     std::error_code error;
     for (fs::directory_iterator entry(eventsFolder, error), end; !error && entry != end;
          entry.increment(error)) {
-        std::string name = entry->path().filename().string();
+        const auto& path = entry->path().native();
+        auto name = std::string_view(path).substr(path.rfind('/') + 1);
         if (isEventFileName(name) && isRegularFileItself(*entry)) {
-            refresh(*entry, std::move(name));
+            look(*entry, name);
         }
     }
     // A folder that cannot be listed to its end holds no events this time; what was parsed
@@ -70,15 +72,26 @@ Value LatestEventsReader::read(const fs::path& eventsFolder) {
         return Value(Value::Dictionary{});
     }
     dropFilesNotSeen();
-    return winnersTable();
+    if (changed_) {
+        table_ = winnersTable();
+        changed_ = false;
+    }
+    return table_;
 }
 
 void LatestEventsReader::forget() {
     files_.clear();
     folder_.clear();
+    changed_ = true;
 }
 
-void LatestEventsReader::refresh(const fs::directory_entry& entry, std::string name) {
+void LatestEventsReader::look(const fs::directory_entry& entry, std::string_view name) {
+    auto known = files_.find(name);
+    if (known != files_.end() && known->second.event) {
+        known->second.seenInRead = readCount_;
+        ++seenCount_;
+        return;
+    }
     std::error_code sizeError;
     std::error_code timeError;
     auto size = entry.file_size(sizeError);
@@ -86,48 +99,57 @@ void LatestEventsReader::refresh(const fs::directory_entry& entry, std::string n
     if (sizeError || timeError) {
         return;
     }
-    auto found = files_.find(name);
-    if (found != files_.end() && found->second.size == size && found->second.modified == modified) {
-        found->second.seenInRead = readCount_;
+    if (known != files_.end() && known->second.size == size && known->second.modified == modified) {
+        known->second.seenInRead = readCount_;
+        ++seenCount_;
         return;
     }
-    CachedFile file{size, modified, std::nullopt, readCount_};
+    changed_ = true;
+    KnownFile file{size, modified, std::nullopt, 0, readCount_};
     if (size <= kMaxEventFileBytes) {
-        bool readFailed = false;
-        file.event = readEventFile(entry.path(), readFailed);
-        // A file that could not be read now may be readable later (a cloud download still
-        // in progress): only what was actually parsed is kept.
-        if (readFailed) {
-            if (found != files_.end()) {
-                files_.erase(found);
+        auto bytes = files::readRegularFile(entry.path(), kMaxEventFileBytes);
+        // Unreadable now is not unreadable for good (a download in progress): only what
+        // was actually read is kept.
+        if (!bytes) {
+            if (known != files_.end()) {
+                files_.erase(known);
             }
             return;
         }
+        file.event = parseEventFile(*bytes);
+        file.slot = file.event ? slotOf(*file.event) : 0;
     }
-    files_.insert_or_assign(std::move(name), std::move(file));
+    files_.insert_or_assign(std::string(name), std::move(file));
+    ++seenCount_;
 }
 
 void LatestEventsReader::dropFilesNotSeen() {
+    if (seenCount_ == files_.size()) {
+        return;
+    }
+    changed_ = true;
     std::erase_if(files_,
                   [this](const auto& item) { return item.second.seenInRead != readCount_; });
 }
 
 Value LatestEventsReader::winnersTable() const {
-    std::map<std::string, Candidate> winners;
+    std::array<Candidate, kSlotCount> winners{};
     for (const auto& [name, file] : files_) {
         if (!file.event) {
             continue;
         }
         Candidate candidate{&*file.event, &name};
-        auto [slot, inserted] =
-            winners.try_emplace(eventKey(file.event->letter, file.event->kind), candidate);
-        if (!inserted && supersedes(candidate, slot->second)) {
-            slot->second = candidate;
+        auto& held = winners[file.slot];
+        if (!held.event || supersedes(candidate, held)) {
+            held = candidate;
         }
     }
     Value::Dictionary table;
-    for (const auto& [key, winner] : winners) {
-        table.emplace(key, winner.event->dictionary);
+    for (const auto& winner : winners) {
+        if (winner.event) {
+            table.emplace(eventKey(winner.event->letter, winner.event->kind),
+                          winner.event->dictionary);
+        }
     }
     return Value(std::move(table));
 }

@@ -98,9 +98,11 @@ void VLVelmorSync::velmorSyncSetFollower() {
                            std::string(sync_text::kUnreadableRecordsDetail));
         return;
     }
+    // Letters and settings reach the disk in one write.
     auto merged = velmorSyncSnapshotWithEvents(latestEvents);
-    velmorSyncApplySnapshot(merged);
+    writeSnapshotToLetterStore(defaults, merged);
     becomeActive(defaults, merged);
+    host_.refreshAlphabetMenu();
     host_.studioNotice(std::string(sync_text::kJoinedTitle), std::string(sync_text::kJoinedDetail));
 }
 

@@ -66,8 +66,19 @@ void VLVelmorSync::velmorSyncTick() {
             VLStudioLog(platform_, "velmor-sync backup failed: import cancelled");
             return;
         }
-        velmorSyncApplySnapshot(merged);
+        // The letters and the record of what was applied go to disk in one write: were they
+        // written apart, a crash between them would make the next tick publish the remote
+        // values as local changes, newer than anything another Mac did meanwhile.
+        writeSnapshotToLetterStore(defaults, merged);
+        defaults.set(defaults_key::kVelmorSyncLastApplied, merged);
+        defaults.synchronize();
+        host_.refreshAlphabetMenu();
         VLStudioLog(platform_, "velmor-sync merged remote changes; local backup saved");
+        return;
+    }
+    // Nothing to record: spare the settings file a rewrite every 30 seconds.
+    if (defaults.object(defaults_key::kVelmorSyncLastApplied) == merged) {
+        return;
     }
     defaults.set(defaults_key::kVelmorSyncLastApplied, merged);
     defaults.synchronize();

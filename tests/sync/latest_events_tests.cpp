@@ -170,18 +170,19 @@ TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
 
     writeEventFile(folder, "1.plist", eventDictionary(kIdLow, "C", "action", kT, Value("/1")));
     writeEventFile(folder, "2.plist", eventDictionary(kIdLow, "D", "action", kT, Value("/2")));
+    auto half = xmlOf(eventDictionary(kIdLow, "E", "action", kT + 2, Value("/half/copied")));
+    writeFile(folder / "3.plist", half.substr(0, half.size() / 2));
     expectSameAsFresh("C.action D.action ");
 
-    // New files, a file replaced by a newer event of another size, a damaged file, a removal.
-    writeEventFile(folder, "3.plist", eventDictionary(kIdLow, "C", "action", kT + 1, Value("/3")));
-    writeEventFile(folder, "2.plist",
-                   eventDictionary(kIdLow, "E", "action", kT + 2, Value("/longer/2")));
+    // A new file, the half-copied file completed, a removal.
+    writeEventFile(folder, "4.plist", eventDictionary(kIdLow, "C", "action", kT + 1, Value("/4")));
+    writeFile(folder / "3.plist", half);
+    fs::remove(folder / "2.plist");
     auto table = expectSameAsFresh("C.action E.action ");
-    EXPECT_EQ(*winnerValue(table, "C.action"), Value("/3"));
+    EXPECT_EQ(*winnerValue(table, "C.action"), Value("/4"));
 
-    writeFile(folder / "2.plist", "garbage");
-    fs::remove(folder / "3.plist");
-    table = expectSameAsFresh("C.action ");
+    fs::remove(folder / "4.plist");
+    table = expectSameAsFresh("C.action E.action ");
     EXPECT_EQ(*winnerValue(table, "C.action"), Value("/1"));
 
     fs::remove_all(folder);

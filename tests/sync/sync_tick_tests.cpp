@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "letters/letter_store.h"
+#include "platform/property_list_file.h"
 #include "sync_machine.h"
 
 namespace velmor::testing {
@@ -53,6 +54,11 @@ TEST_F(TwoMacs, LaterChangeWinsOnBothAndTheLoserIsBackedUp) {
     EXPECT_EQ(count(two.gestureLog(), "velmor-sync merged remote changes; local backup saved\n"),
               1u);
     EXPECT_EQ(count(two.gestureLog(), "velmor-sync PUBLISHED B.action"), 1u);
+    // The merged letters and the record of them are on disk together.
+    auto onDisk = files::readPropertyListFile(two.platform.defaultsPath());
+    ASSERT_TRUE(onDisk);
+    EXPECT_EQ(*onDisk->find(VLLetterActionKey("B")), Value("/one.app"));
+    EXPECT_EQ(*onDisk->find("VLVelmorSyncV2LastApplied"), two.sync.velmorSyncSnapshot());
 
     // Quiet ticks write nothing.
     auto events = eventFiles(share).size();
