@@ -149,6 +149,14 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
     fs::copy_file(fs::path(VELMOR_SHARED_TESTDATA) / "plists/iterm2-prefs-binary.plist",
                   folder / "prefs.plist");
     writeFile(folder / "mac-binary.plist", binaryOf(event("B", 1)));
+    // A NUL inside a UTF-16 key would make the property-list library abort the program.
+    auto withWideKey = eventDictionary(kIdLow, "N", "action", kT + 2, Value("/N"));
+    withWideKey["d\u00e9vice"] = Value("x");
+    auto nulKey = binaryOf(xmlOf(withWideKey));
+    auto wide = nulKey.find(std::string("\0d\0\xE9", 4));
+    ASSERT_NE(wide, std::string::npos);
+    nulKey[wide + 3] = '\0';
+    writeFile(folder / "nul-key.plist", nulKey);
 
     LatestEventsReader reader;
     auto table = reader.read(folder);
