@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/bounding_box.h"
 #include "input/mouse_controller.h"
 
 namespace velmor {
@@ -19,17 +20,14 @@ constexpr double kMinimumPathToSize = 1.65;
 constexpr double kMaximumPathToSize = 6.3;
 
 struct TraceShape {
-    double minX, maxX, minY, maxY;
-    double pathLength;
+    BoundingBox box;
+    double pathLength = 0.0;
 };
 
 TraceShape measure(std::span<const Point> trace) {
-    TraceShape shape{trace[0].x, trace[0].x, trace[0].y, trace[0].y, 0.0};
+    TraceShape shape;
     for (std::size_t i = 0; i < trace.size(); ++i) {
-        shape.minX = std::min(shape.minX, trace[i].x);
-        shape.maxX = std::max(shape.maxX, trace[i].x);
-        shape.minY = std::min(shape.minY, trace[i].y);
-        shape.maxY = std::max(shape.maxY, trace[i].y);
+        shape.box.widen(trace[i]);
         if (i > 0) {
             shape.pathLength += distanceBetween(trace[i - 1], trace[i]);
         }
@@ -65,9 +63,9 @@ int VLMouseController::circleLaunchDirection() const {
         return 0;
     }
     const TraceShape shape = measure(trace);
-    const double width = shape.maxX - shape.minX;
-    const double height = shape.maxY - shape.minY;
-    const double size = std::max(width, height);
+    const double width = shape.box.width();
+    const double height = shape.box.height();
+    const double size = shape.box.largerSide();
     const double aspect = width / std::max(height, 1.0);
     const double closure = distanceBetween(trace.front(), trace.back());
     // The box, closure and length tests come first: most strokes fail one of them, and
@@ -80,7 +78,8 @@ int VLMouseController::circleLaunchDirection() const {
     if (!circularBox) {
         return 0;
     }
-    const Point centre{(shape.minX + shape.maxX) * 0.5, (shape.minY + shape.maxY) * 0.5};
+    const Point centre{(shape.box.minX + shape.box.maxX) * 0.5,
+                       (shape.box.minY + shape.box.maxY) * 0.5};
     const double total = sweptAngle(trace, centre);
     const double turn = std::fabs(total) / std::numbers::pi;
     if (turn < kMinimumTurn || turn > kMaximumTurn) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/bounding_box.h"
+
 namespace velmor {
 
 namespace {
@@ -37,17 +39,7 @@ bool VLIsOpenStroke(std::span<const Point> trace) {
     if (trace.size() < 2) {
         return false;
     }
-    double minX = trace[0].x;
-    double maxX = trace[0].x;
-    double minY = trace[0].y;
-    double maxY = trace[0].y;
-    for (const Point& point : trace) {
-        minX = std::min(minX, point.x);
-        maxX = std::max(maxX, point.x);
-        minY = std::min(minY, point.y);
-        maxY = std::max(maxY, point.y);
-    }
-    const double size = std::max(maxX - minX, maxY - minY);
+    const double size = boundingBoxOf(trace).largerSide();
     return size > 0.0 && distanceBetween(trace.front(), trace.back()) > kOpenORatio * size;
 }
 

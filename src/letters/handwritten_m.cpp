@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/bounding_box.h"
 #include "core/string_format.h"
 #include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
@@ -39,17 +40,8 @@ struct Box {
 };
 
 Box boundingBox(std::span<const Point> trace) {
-    double minX = trace[0].x;
-    double maxX = trace[0].x;
-    double minY = trace[0].y;
-    double maxY = trace[0].y;
-    for (const Point& point : trace) {
-        minX = std::min(minX, point.x);
-        maxX = std::max(maxX, point.x);
-        minY = std::min(minY, point.y);
-        maxY = std::max(maxY, point.y);
-    }
-    return {minX, minY, maxX - minX, maxY - minY};
+    const BoundingBox bounds = boundingBoxOf(trace);
+    return {bounds.minX, bounds.minY, bounds.width(), bounds.height()};
 }
 
 bool passesSizeGate(const Box& box) {

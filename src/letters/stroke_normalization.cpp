@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "core/bounding_box.h"
+
 namespace velmor {
 
 namespace {
@@ -14,20 +16,6 @@ constexpr double kMinimumSize = 70.0;
 constexpr double kMinimumPathLength = 130.0;
 constexpr double kMaximumLengthToSize = 14.0;
 constexpr double kMinimumScalingExtent = 15.0;
-
-struct BoundingBox {
-    double minX = std::numeric_limits<double>::max();
-    double maxX = -std::numeric_limits<double>::max();
-    double minY = std::numeric_limits<double>::max();
-    double maxY = -std::numeric_limits<double>::max();
-
-    void widen(Point point) {
-        minX = std::min(minX, point.x);
-        maxX = std::max(maxX, point.x);
-        minY = std::min(minY, point.y);
-        maxY = std::max(maxY, point.y);
-    }
-};
 
 double segmentLength(Point from, Point to) {
     const double dx = to.x - from.x;
