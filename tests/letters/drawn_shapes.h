@@ -13,8 +13,7 @@ namespace velmor::testing {
 inline std::vector<Point> polyline(const std::vector<Point>& corners, double step = 6.0) {
     std::vector<Point> trace{corners.front()};
     for (std::size_t k = 1; k < corners.size(); ++k) {
-        const Point from = corners[k - 1];
-        const Point to = corners[k];
+        const Point from = corners[k - 1], to = corners[k];
         const int pieces =
             std::max(1, static_cast<int>(std::ceil(distanceBetween(from, to) / step)));
         for (int piece = 1; piece <= pieces; ++piece) {
@@ -26,26 +25,22 @@ inline std::vector<Point> polyline(const std::vector<Point>& corners, double ste
 }
 
 // A capital M from the bottom left to the bottom right, its dip `dip` of the height down.
-inline std::vector<Point> drawnM(Point topLeft, double width, double height, double dip = 0.76,
+inline std::vector<Point> drawnM(Point at, double width, double height, double dip = 0.76,
                                  double step = 6.0) {
-    const double left = topLeft.x;
-    const double top = topLeft.y;
-    return polyline({{left, top + height},
-                     {left, top},
-                     {left + width / 2, top + dip * height},
-                     {left + width, top},
-                     {left + width, top + height}},
+    return polyline({{at.x, at.y + height},
+                     at,
+                     {at.x + width / 2, at.y + dip * height},
+                     {at.x + width, at.y},
+                     {at.x + width, at.y + height}},
                     step);
 }
 
-// An arc of the circle starting at its top: a sweep of 360 degrees gives an O, about 300
-// a C.
-inline std::vector<Point> drawnArc(Point center, double radius, double sweepDegrees,
-                                   int points = 60) {
+// An arc from the top of the circle: a sweep of 360 degrees gives an O, about 300 a C.
+inline std::vector<Point> drawnArc(Point center, double radius, double sweepDegrees) {
     std::vector<Point> trace;
-    for (int i = 0; i <= points; ++i) {
+    for (int i = 0; i <= 60; ++i) {
         const double angle =
-            -std::numbers::pi / 2 - sweepDegrees * std::numbers::pi / 180.0 * i / points;
+            -std::numbers::pi / 2 - sweepDegrees * std::numbers::pi / 180.0 * i / 60;
         trace.push_back({center.x + radius * std::cos(angle), center.y + radius * std::sin(angle)});
     }
     return trace;

@@ -12,9 +12,7 @@ using testing::polyline;
 
 struct Verdict {
     bool matched = false;
-    double error = -1.0;
-    double width = -1.0;
-    double height = -1.0;
+    double error = -1.0, width = -1.0, height = -1.0;
 };
 
 Verdict examine(const std::vector<Point>& trace) {
@@ -32,22 +30,19 @@ TEST(HandwrittenM, GatesOnPointsSizeAspectAndCorners) {
     EXPECT_TRUE(VLIsHandwrittenM(drawnM({0, 0}, 200, 150), nullptr, nullptr, nullptr));
 
     // 13 points: no verdict at all, the box is not even measured.
-    const std::vector<Point> thirteen = drawnM({0, 0}, 200, 150, 0.76, 70);
-    ASSERT_EQ(thirteen.size(), 13u);
-    const Verdict few = examine(thirteen);
+    std::vector<Point> points = drawnM({0, 0}, 200, 150, 0.76, 70);
+    ASSERT_EQ(points.size(), 13u);
+    const Verdict few = examine(points);
     EXPECT_FALSE(few.matched);
     EXPECT_EQ(few.error, 99.0);
     EXPECT_EQ(few.width, -1.0);
-    std::vector<Point> fourteen = thirteen;
-    fourteen.insert(fourteen.begin() + 1, {0, 125});
-    EXPECT_TRUE(examine(fourteen).matched);
+    points.insert(points.begin() + 1, {0, 125});
+    EXPECT_TRUE(examine(points).matched);
 
     const Verdict narrow = examine(drawnM({0, 0}, 74.9, 80));
-    EXPECT_FALSE(narrow.matched);
     EXPECT_EQ(narrow.error, 99.0);
     EXPECT_DOUBLE_EQ(narrow.width, 74.9);
     EXPECT_LT(examine(drawnM({0, 0}, 75.0, 80)).error, 99.0);
-
     EXPECT_EQ(examine(drawnM({0, 0}, 300, 90)).error, 99.0);  // aspect 3.33
     // A W starts at the top left; an M whose last stroke stops half-way down ends too high.
     EXPECT_EQ(examine(polyline({{0, 0}, {50, 150}, {100, 40}, {150, 150}, {200, 0}})).error, 99.0);
@@ -56,10 +51,10 @@ TEST(HandwrittenM, GatesOnPointsSizeAspectAndCorners) {
 
 TEST(HandwrittenM, NearMissesAndTheLogLine) {
     // Its dip stays near the top: the right gates, the wrong shape.
-    const Verdict deep = examine(drawnM({0, 0}, 200, 150, 0.1));
-    EXPECT_FALSE(deep.matched);
-    EXPECT_GE(deep.error, 0.165);
-    EXPECT_LT(deep.error, 0.45);
+    const Verdict shallow = examine(drawnM({0, 0}, 200, 150, 0.1));
+    EXPECT_FALSE(shallow.matched);
+    EXPECT_GE(shallow.error, 0.165);
+    EXPECT_LT(shallow.error, 0.45);
 
     testing::LetterTestPlatform sim;
     VLLogHandwrittenMAttempt(sim.platform, false, 0.2, 200.4, 149.6);

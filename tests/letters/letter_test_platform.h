@@ -18,10 +18,8 @@ struct LetterTestPlatform {
     std::vector<std::string> logMessages() const {
         std::vector<std::string> messages;
         std::ifstream log(home.path() / "Desktop/Velmor_GestureLog.txt");
-        std::string line;
-        while (std::getline(log, line)) {
-            const std::size_t separator = line.find("+0000: ");
-            messages.push_back(separator == std::string::npos ? line : line.substr(separator + 7));
+        for (std::string line; std::getline(log, line);) {
+            messages.push_back(line.substr(line.find("+0000: ") + 7));
         }
         return messages;
     }
