@@ -2,48 +2,94 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <optional>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/value.h"
+#include "support/temp_home.h"
 
 namespace velmor::testing {
 
-// One transcript line of `velmor replay --json`.
-struct ReplayRecord {
-    double t = 0.0;
-    std::string kind;
-    Value fields;  // the whole object; JSON null reads as empty data
-};
-
 struct ReplayRun {
-    bool succeeded = false;  // exit status 0
-    std::vector<ReplayRecord> records;
-    std::string errors;  // standard error
-    std::string output;  // standard output as written
+    bool succeeded = false;          // exit status 0
+    std::vector<std::string> lines;  // one JSON record a line
+    std::string errors;              // standard error
 };
 
 // Runs the built program: `velmor replay --json SESSION [--home HOME]`.
-ReplayRun runReplay(const std::filesystem::path& session, const std::filesystem::path& home = {});
+inline ReplayRun runReplay(const std::filesystem::path& session,
+                           const std::filesystem::path& home = {}) {
+    const TempHome scratch;  // for the program's output
+    const auto quoted = [](const std::filesystem::path& path) { return "'" + path.string() + "'"; };
+    const std::string command = quoted(VELMOR_BINARY) + " replay --json " + quoted(session) +
+                                (home.empty() ? "" : " --home " + quoted(home)) + " >" +
+                                quoted(scratch.path() / "out") + " 2>" +
+                                quoted(scratch.path() / "err");
+    ReplayRun run;
+    run.succeeded = std::system(command.c_str()) == 0;
+    std::ifstream output(scratch.path() / "out");
+    for (std::string line; std::getline(output, line);) {
+        EXPECT_TRUE(line.starts_with(R"({"t":)") && line.ends_with("}")) << line;
+        run.lines.push_back(line);
+    }
+    std::ostringstream errors;
+    errors << std::ifstream(scratch.path() / "err").rdbuf();
+    run.errors = errors.str();
+    return run;
+}
 
-// Parses one JSON text into a Value; nothing when it is not JSON.
-std::optional<Value> parseJson(std::string_view text);
-
-// A record matches when it has the kind and each given field equals the given value.
+// A record of the kind whose JSON line holds each field as written, e.g. R"("key":33)".
 struct Expect {
     std::string kind;
-    Value::Dictionary fields;
+    std::vector<std::string> fields;
 };
 
-// The index of the first record at or after `from` that matches, or records.size().
-std::size_t findRecord(const std::vector<ReplayRecord>& records, const Expect& expect,
-                       std::size_t from = 0);
-// Whether the expectations match records in this order (other records may come between).
-::testing::AssertionResult inOrder(const std::vector<ReplayRecord>& records,
-                                   const std::vector<Expect>& expects);
-std::size_t countRecords(const std::vector<ReplayRecord>& records, const Expect& expect);
+// A whole `"key":value` member: it starts after '{' or ',' and ends before ',' or '}'.
+inline bool hasField(std::string_view line, std::string_view field) {
+    for (auto at = line.find(field); at != std::string_view::npos; at = line.find(field, at + 1)) {
+        const auto end = at + field.size();
+        if (at > 0 && (line[at - 1] == '{' || line[at - 1] == ',') && end < line.size() &&
+            (line[end] == ',' || line[end] == '}')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+inline bool matches(std::string_view line, const Expect& expect) {
+    return hasField(line, R"("kind":")" + expect.kind + "\"") &&
+           std::ranges::all_of(expect.fields,
+                               [&](const auto& field) { return hasField(line, field); });
+}
+
+// Whether the expectations match lines in this order (other lines may come between).
+inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines,
+                                          const std::vector<Expect>& expects) {
+    auto from = lines.begin();
+    for (std::size_t step = 0; step < expects.size(); ++step, ++from) {
+        from = std::find_if(from, lines.end(),
+                            [&](const auto& line) { return matches(line, expects[step]); });
+        if (from == lines.end()) {
+            return ::testing::AssertionFailure()
+                   << "expectation " << step << " (" << expects[step].kind << ") not found";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+inline std::size_t countRecords(const std::vector<std::string>& lines, const Expect& expect) {
+    return static_cast<std::size_t>(
+        std::ranges::count_if(lines, [&](const auto& line) { return matches(line, expect); }));
+}
+
+inline std::size_t countContaining(const std::vector<std::string>& lines, std::string_view text) {
+    return static_cast<std::size_t>(std::ranges::count_if(
+        lines, [&](const auto& line) { return line.find(text) != std::string::npos; }));
+}
 
 }  // namespace velmor::testing
