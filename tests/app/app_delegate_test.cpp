@@ -9,81 +9,72 @@ namespace velmor::testing {
 namespace {
 
 using ::testing::ElementsAre;
+using namespace app_text;
 
 using AppDelegateTest = AppFixture;
 
 TEST_F(AppDelegateTest, TrustedStartRunsTheTapAndRestartKeepsTheOneController) {
     launch(true);
-    EXPECT_THAT(statusTitles(), ElementsAre(app_text::kStatusStarting, app_text::kStatusRunning));
+    EXPECT_THAT(statusTitles(), ElementsAre(kStatusStarting, kStatusRunning));
     EXPECT_TRUE(alertMessages().empty());
     const VLMouseController* controller = app->mouseController();
     ASSERT_NE(controller, nullptr);
 
     sim.disableTapSilently();
-    choose(std::string(app_text::kRestartInputTitle));
-    choose(std::string(app_text::kRecheckPermissionTitle));
+    choose(kRestartInputTitle);
+    choose(kRecheckPermissionTitle);
     EXPECT_EQ(app->mouseController(), controller);
     EXPECT_TRUE(sim.tapEnabled());
     EXPECT_EQ(sim.recordsOfKind("tap-created").size(), 1u);
-    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusRunning));
+    EXPECT_EQ(sim.inputStatusTitle(), kStatusRunning);
 }
 
 TEST_F(AppDelegateTest, UntrustedStartPromptsExplainsAndPollsWithOneTimer) {
     launch(false);
     EXPECT_EQ(sim.recordsOfKind("prompt").size(), 1u);
-    EXPECT_THAT(alertMessages(), ElementsAre(app_text::kPermissionMessage));
-    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusChecking));
+    EXPECT_THAT(alertMessages(), ElementsAre(kPermissionMessage));
+    EXPECT_EQ(sim.inputStatusTitle(), kStatusChecking);
     EXPECT_EQ(app->mouseController(), nullptr);
 
-    choose(std::string(app_text::kRecheckPermissionTitle));
-    choose(std::string(app_text::kRecheckPermissionTitle));
+    choose(kRecheckPermissionTitle);
+    choose(kRecheckPermissionTitle);
     EXPECT_EQ(alertMessages().size(), 3u);
     EXPECT_EQ(oneSecondTimers(), 1u);
-
     sim.advance(5.0);  // still no permission: polling goes on quietly
     EXPECT_EQ(alertMessages().size(), 3u);
-    sim.setTrusted(true);
-    sim.advance(1.0);
-    EXPECT_THAT(statusTitles(), ElementsAre(app_text::kStatusStarting, app_text::kStatusRunning));
-    EXPECT_EQ(app->permissionTimer(), nullptr);
-    EXPECT_NE(app->mouseController(), nullptr);
-    EXPECT_EQ(oneSecondTimers(), 1u);  // only the tap watchdog is left
-}
 
-TEST_F(AppDelegateTest, PermissionFoundByMenuStopsThePollAtItsNextFiring) {
-    launch(false);
+    // Found by the menu: the poll stops at its next firing and keeps the controller.
     sim.setTrusted(true);
-    choose(std::string(app_text::kRecheckPermissionTitle));
+    choose(kRecheckPermissionTitle);
     const VLMouseController* controller = app->mouseController();
     ASSERT_NE(controller, nullptr);
-    EXPECT_EQ(oneSecondTimers(), 2u);  // the poll still runs beside the watchdog
-
+    EXPECT_EQ(oneSecondTimers(), 2u);  // the poll still runs beside the tap watchdog
     sim.advance(1.0);
     EXPECT_EQ(app->permissionTimer(), nullptr);
     EXPECT_EQ(app->mouseController(), controller);
-    EXPECT_THAT(statusTitles(), ElementsAre(app_text::kStatusStarting, app_text::kStatusRunning,
-                                            app_text::kStatusStarting, app_text::kStatusRunning));
+    EXPECT_THAT(statusTitles(),
+                ElementsAre(kStatusStarting, kStatusRunning, kStatusStarting, kStatusRunning));
     EXPECT_EQ(oneSecondTimers(), 1u);
 }
 
 TEST_F(AppDelegateTest, RefusedTapShowsTheFailureAndRestartWithoutPermissionAsksAgain) {
     sim.failNextTapCreation();
     launch(true);
-    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusStartFailed));
-    EXPECT_THAT(alertMessages(), ElementsAre(app_text::kStartFailedMessage));
+    EXPECT_EQ(sim.inputStatusTitle(), kStatusStartFailed);
+    EXPECT_THAT(alertMessages(), ElementsAre(kStartFailedMessage));
     EXPECT_EQ(app->mouseController(), nullptr);
 
-    choose(std::string(app_text::kRestartInputTitle));  // no automatic retry, but this one
+    choose(kRestartInputTitle);  // no automatic retry, but this one
     EXPECT_NE(app->mouseController(), nullptr);
-    EXPECT_EQ(sim.inputStatusTitle(), std::string(app_text::kStatusRunning));
+    EXPECT_EQ(sim.inputStatusTitle(), kStatusRunning);
 
     sim.setTrusted(false);
-    choose(std::string(app_text::kRestartInputTitle));
-    EXPECT_EQ(statusTitles().back(), app_text::kStatusPermissionNeeded);
-    EXPECT_EQ(alertMessages().back(), app_text::kPermissionMessage);
+    choose(kRestartInputTitle);
+    EXPECT_EQ(statusTitles().back(), kStatusPermissionNeeded);
+    EXPECT_EQ(alertMessages().back(), kPermissionMessage);
     EXPECT_NE(app->permissionTimer(), nullptr);
 
-    choose(std::string(app_text::kQuitTitle));
+    choose(kQuitTitle);
     EXPECT_TRUE(sim.terminated());
 }
 
@@ -97,7 +88,7 @@ TEST_F(AppDelegateTest, PollWaitsWhileAModalAlertIsOpen) {
         }
     });
     sim.queueAlertAnswer(1000, 3.5);  // the user reads the help for 3.5 seconds
-    choose(std::string(app_text::kHelpTitle));
+    choose(kHelpTitle);
     sim.setRecordListener({});
     EXPECT_TRUE(sim.recordsOfKind("status-title").empty());
     sim.advance(0.5);  // the run loop is back in its default mode
@@ -108,25 +99,24 @@ TEST_F(AppDelegateTest, PollWaitsWhileAModalAlertIsOpen) {
 }
 
 TEST_F(AppDelegateTest, FirstSyncTickRunsBeforeThePermissionCheck) {
-    const auto share = home.path() / "Share";
-    std::filesystem::create_directories(share / "VelmorSync-v2" / "Events");
-    sim.defaults().setString(defaults_key::kVelmorSyncFolder, share.string());
+    const auto events = home.path() / "Share/VelmorSync-v2/Events";
+    std::filesystem::create_directories(events);
+    sim.defaults().setString(defaults_key::kVelmorSyncFolder, (home.path() / "Share").string());
     sim.defaults().setBoolean(defaults_key::kVelmorSyncEnabled, true);
     sim.defaults().setString(VLLetterActionKey("B"), "https://www.example.org/");
 
-    std::size_t eventFilesAtPrompt = 0;
+    std::ptrdiff_t eventFilesAtPrompt = 0;
     bool syncTimerAtPrompt = false;
     sim.setRecordListener([&](const sim::SimRecord& record) {
         if (record.kind == "prompt") {
-            const auto events = std::filesystem::directory_iterator(share / "VelmorSync-v2/Events");
-            eventFilesAtPrompt = static_cast<std::size_t>(
-                std::distance(events, std::filesystem::directory_iterator()));
+            eventFilesAtPrompt = std::distance(std::filesystem::directory_iterator(events),
+                                               std::filesystem::directory_iterator());
             syncTimerAtPrompt = app->velmorSyncTimer() != nullptr;
         }
     });
     launch(false);
     EXPECT_TRUE(syncTimerAtPrompt);
-    EXPECT_EQ(eventFilesAtPrompt, 1u);  // B's action, published by the first tick
+    EXPECT_EQ(eventFilesAtPrompt, 1);  // B's action, published by the first tick
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,15 @@
 #include "support/temp_home.h"
 
 namespace velmor::testing {
+
+// Three drawings of a letter, as the letter store keeps them.
+inline Value threeSamples() {
+    Value::Array points;
+    for (int index = 0; index < 48; ++index) {
+        points.emplace_back(Value::Array{Value::real(index / 47.0), Value::real(0.5)});
+    }
+    return Value(Value::Array{Value(points), Value(points), Value(points)});
+}
 
 // The whole program on the simulated platform, in a fresh home folder.
 struct AppFixture : ::testing::Test {
@@ -26,26 +36,18 @@ struct AppFixture : ::testing::Test {
         sim.runUntilIdle();
     }
 
-    // Chooses a status-menu item (or an item of its submenu) by title.
-    void choose(const std::string& title, const std::string& subtitle = {}) {
-        for (const platform::MenuItem& item : app->statusMenu()) {
-            if (item.title != title) {
-                continue;
-            }
-            for (const platform::MenuItem& inner : item.submenu) {
-                if (inner.title == subtitle) {
-                    const platform::MenuItem chosen = inner;
-                    app->performMenuAction(chosen);
-                    sim.runUntilIdle();
-                    return;
-                }
-            }
-            const platform::MenuItem chosen = item;
-            ASSERT_TRUE(app->performMenuAction(chosen)) << title;
-            sim.runUntilIdle();
-            return;
-        }
-        FAIL() << "no menu item " << title << " " << subtitle;
+    // Chooses a status-menu item, or an item of its submenu, by title.
+    void choose(std::string_view title, std::string_view subtitle = {}) {
+        const auto& menu = app->statusMenu();
+        const auto item = std::ranges::find(menu, title, &platform::MenuItem::title);
+        ASSERT_NE(item, menu.end()) << title;
+        const auto& items = subtitle.empty() ? menu : item->submenu;
+        const auto chosen = std::ranges::find(items, subtitle.empty() ? title : subtitle,
+                                              &platform::MenuItem::title);
+        ASSERT_NE(chosen, items.end()) << subtitle;
+        const platform::MenuItem copy = *chosen;  // the action may rebuild the menu
+        ASSERT_TRUE(app->performMenuAction(copy)) << title << " " << subtitle;
+        sim.runUntilIdle();
     }
 
     std::vector<std::string> texts(std::string_view kind, std::string_view field) const {
@@ -63,11 +65,9 @@ struct AppFixture : ::testing::Test {
 
     // Live one-second timers: the permission poll, and the tap watchdog once a tap runs.
     std::size_t oneSecondTimers() {
-        std::size_t count = 0;
-        for (const sim::SimTimerInfo& timer : sim.simScheduler().liveTimers()) {
-            count += timer.interval == 1.0 ? 1 : 0;
-        }
-        return count;
+        const auto timers = sim.simScheduler().liveTimers();
+        return static_cast<std::size_t>(
+            std::ranges::count(timers, 1.0, &sim::SimTimerInfo::interval));
     }
 };
 

@@ -14,6 +14,8 @@ using ::testing::ElementsAre;
 
 using LaunchAtLoginTest = AppFixture;
 
+constexpr const char* kLoginItem = "로그인 시 자동 실행";
+
 const Value kExpectedAgent(Value::Dictionary{
     {"Label", Value("com.brisvane.velmor.launcher")},
     {"ProgramArguments", Value(Value::Array{Value("/usr/bin/open"), Value("-a"), Value("Velmor")})},
@@ -28,26 +30,24 @@ TEST_F(LaunchAtLoginTest, FirstStartTurnsItOnAndTheMenuTurnsItOffAndOnAgain) {
     EXPECT_EQ(app->launchAgentPath(), agent);
     EXPECT_TRUE(app->statusMenu()[9].checked);
 
-    choose("로그인 시 자동 실행");
+    choose(kLoginItem);
     EXPECT_FALSE(std::filesystem::exists(agent));
     EXPECT_FALSE(app->statusMenu()[9].checked);
     EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
 
     std::filesystem::remove_all(home.path() / "Library/LaunchAgents");  // created when missing
-    choose("로그인 시 자동 실행");
+    choose(kLoginItem);
     EXPECT_EQ(files::readPropertyListFile(agent), kExpectedAgent);
     EXPECT_TRUE(app->statusMenu()[9].checked);
     EXPECT_TRUE(alertMessages().empty());
 }
 
 TEST_F(LaunchAtLoginTest, OffSettingRemovesAHandMadeAgentAtStart) {
-    const auto agent = VLLaunchAgentPath(home.path());
     ASSERT_TRUE(VLWriteLaunchAgent(home.path()));
     sim.defaults().setBoolean("launchAtLogin", false);
     launch();
-    EXPECT_FALSE(std::filesystem::exists(agent));
+    EXPECT_FALSE(std::filesystem::exists(VLLaunchAgentPath(home.path())));
     EXPECT_FALSE(app->statusMenu()[9].checked);
-    VLRemoveLaunchAgent(home.path());  // a missing file is no error
 }
 
 TEST_F(LaunchAtLoginTest, UnwritableFolderFailsSilentlyAtStartAndLoudlyFromTheMenu) {
@@ -58,8 +58,8 @@ TEST_F(LaunchAtLoginTest, UnwritableFolderFailsSilentlyAtStartAndLoudlyFromTheMe
     EXPECT_TRUE(sim.defaults().boolean("launchAtLogin"));  // stays on, tried again next start
     EXPECT_TRUE(alertMessages().empty());
 
-    choose("로그인 시 자동 실행");  // off
-    choose("로그인 시 자동 실행");  // on fails
+    choose(kLoginItem);  // off
+    choose(kLoginItem);  // on fails
     EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
     EXPECT_FALSE(app->statusMenu()[9].checked);
     EXPECT_THAT(alertMessages(), ElementsAre(app_text::kLaunchAgentFailedMessage));

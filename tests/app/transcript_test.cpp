@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "app/gesture_log_tail.h"
 #include "app/transcript.h"
