@@ -9,7 +9,6 @@
 namespace velmor::testing {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 constexpr const char* kAlphabet = "문자 인식하기 · A~Z";
@@ -27,15 +26,6 @@ struct LetterDialogTest : AppFixture {
         choose(kAlphabet, letter);
     }
 };
-
-Value threeSamples() {
-    Value::Array points;
-    for (int index = 0; index < 48; ++index) {
-        points.emplace_back(Value::Array{Value::real(index / 47.0), Value::real(index / 47.0)});
-    }
-    const Value sample(points);
-    return Value(Value::Array{sample, sample, sample});
-}
 
 TEST_F(LetterDialogTest, LetterAlertNamesSamplesAndActionWithDefaults) {
     look("A");

@@ -46,12 +46,7 @@ TEST_F(TrainingNoticesTest, ProgressRejectionAndCompletionNotices) {
 }
 
 TEST_F(TrainingNoticesTest, CompletionRefreshesOnlyChangedLetterTitles) {
-    Value::Array points;
-    for (int index = 0; index < 48; ++index) {
-        points.emplace_back(Value::Array{Value::real(index / 47.0), Value::real(0.0)});
-    }
-    sim.defaults().set(VLLetterTemplatesKey("K"),
-                       Value(Value::Array{Value(points), Value(points), Value(points)}));
+    sim.defaults().set(VLLetterTemplatesKey("K"), threeSamples());
     sim.clearRecords();
     post("VLStudioProgress", progress("K", 0));
     EXPECT_THAT(texts("menu-title", "title"), ElementsAre("K  ✓"));
