@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/value.h"
@@ -30,7 +29,7 @@ public:
     int menuRefreshes = 0;
 };
 
-// One Mac: its own home folder, simulated platform with defaults on disk, and sync.
+// One Mac: its own home folder, a simulated platform with its settings on disk, and sync.
 struct SyncMachine {
     TempHome home;
     sim::SimPlatform platform{sim::SimOptions{home.path(), false, std::nullopt}};
@@ -47,7 +46,7 @@ struct SyncMachine {
     void setSamples(const std::string& letter, Value samples) {
         defaults().set(VLLetterTemplatesKey(letter), std::move(samples));
     }
-    // Picks the folder in the next panel and starts or joins the share.
+    // The user picks the folder in the panel and starts or joins the share.
     void start(const std::filesystem::path& share) {
         platform.queuePanelResult(share.string());
         sync.velmorSyncSetMaster();
@@ -60,7 +59,7 @@ struct SyncMachine {
     std::vector<std::filesystem::path> backups() const;
 };
 
-// Three samples of 48 points; the seed makes different letters' samples differ.
+// Samples of 48 points each; the seed tells different samples apart.
 Value makeSamples(double seed = 0.0, std::size_t samples = 3, std::size_t points = 48);
 // Valid samples with one point replaced.
 Value samplesWithPoint(Value point);
@@ -68,7 +67,6 @@ Value samplesWithPoint(Value point);
 std::filesystem::path eventsFolder(const std::filesystem::path& share);
 std::vector<std::filesystem::path> eventFiles(const std::filesystem::path& share);
 
-// An event file's dictionary, for writing by hand.
 Value::Dictionary eventDictionary(const std::string& id, const std::string& letter,
                                   const std::string& kind, double timestamp, Value value,
                                   bool deleted = false);

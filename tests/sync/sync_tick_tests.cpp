@@ -129,19 +129,5 @@ TEST_F(TwoMacs, EarlyEndsKeepTheDifferencesForTheNextTick) {
     EXPECT_EQ(two.sync.velmorSyncSnapshot(), one.sync.velmorSyncSnapshot());
 }
 
-TEST(SyncTick, DoesNothingWhenOffOrNotSetUp) {
-    SyncMachine mac;
-    TempHome share;
-    mac.setAction("C", "/c.app");
-    mac.sync.velmorSyncTick();
-    fs::create_directories(eventsFolder(share.path()));
-    mac.defaults().setString("VLVelmorSyncV2Folder", share.path().string());
-    mac.sync.velmorSyncTick();
-    EXPECT_TRUE(eventFiles(share.path()).empty());
-    mac.defaults().setBoolean("VLVelmorSyncV2Enabled", true);
-    mac.sync.velmorSyncTick();
-    EXPECT_EQ(eventFiles(share.path()).size(), 1u);
-}
-
 }  // namespace
 }  // namespace velmor::testing
