@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "app/replay_clock.h"
 #include "app/session_runner.h"
 #include "app/session_script.h"
 #include "core/uuid.h"
@@ -90,6 +91,7 @@ int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& e
     }
 
     sim::SimPlatform sim(sim::SimOptions{*home, false, resourceDirectory()});
+    resumeMachineClock(sim, *home);
     Transcript transcript(out, options.format);
     transcript.write(sim.elapsed(), "home", {{"path", Value(home->string())}});
     SessionRunner runner(sim, transcript);
@@ -101,11 +103,13 @@ int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& e
         }
         if (auto failure = runner.run(command)) {
             runner.finish();
+            saveMachineClock(sim, *home);
             err << where << ':' << command.line << ": " << *failure << '\n';
             return 1;
         }
     }
     runner.finish();
+    saveMachineClock(sim, *home);
     return 0;
 }
 

@@ -78,5 +78,40 @@ TEST(ExamplesTest, TrainLetterTeachesBindsAndOpensTheAddress) {
     EXPECT_EQ(countContaining(run.lines, "candidate=Z"), 1u);
 }
 
+TEST(ExamplesTest, TwoMachinesShareALetterThroughTheCloudFolder) {
+    const std::filesystem::path share = "/tmp/velmor-sync-example/Cloud Drive";
+    std::filesystem::remove_all(share);
+    TempHome machineOne;
+    TempHome machineTwo;
+    const auto sync = kExamples / "sync";
+    const auto play = [&](const char* session, const TempHome& machine) {
+        const ReplayRun run = runReplay(sync / session, machine.path());
+        EXPECT_TRUE(run.succeeded) << session << ": " << run.errors;
+        return run.lines;
+    };
+
+    EXPECT_TRUE(inOrder(play("1-machine-one-starts-a-share.session", machineOne),
+                        {{"log", {}}, {"alert", {R"("message":"양방향 공유 시작!")"}}}));
+    EXPECT_TRUE(inOrder(play("2-machine-two-joins.session", machineTwo),
+                        {{"alert", {R"("message":"양방향 공유 참여 완료")"}},
+                         {"defaults", {R"("value":"/Applications/Calculator.app")"}}}));
+    const auto retrained = play("3-machine-two-retrains.session", machineTwo);
+    EXPECT_EQ(std::ranges::count_if(retrained,
+                                    [](const auto& line) {
+                                        return line.find("velmor-sync PUBLISHED B.samples") !=
+                                               std::string::npos;
+                                    }),
+              1);
+    const auto pickedUp = play("4-machine-one-picks-it-up.session", machineOne);
+    EXPECT_TRUE(std::ranges::any_of(pickedUp, [](const auto& line) {
+        return line.find("velmor-sync merged remote changes; local backup saved") !=
+               std::string::npos;
+    }));
+    const auto backups =
+        machineOne.path() / "Library" / "Application Support" / "Velmor" / "SyncBackups";
+    EXPECT_FALSE(std::filesystem::is_empty(backups));
+    std::filesystem::remove_all(share.parent_path());
+}
+
 }  // namespace
 }  // namespace velmor::testing
