@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "core/binary_plist_screen.h"
 #include "core/xml_date_text.h"
 
 namespace velmor {
@@ -208,7 +209,8 @@ std::optional<Value> convert(plist_t node, int depth) {
 }  // namespace
 
 std::optional<Value> parsePropertyList(std::string_view bytes) {
-    if (bytes.empty() || bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
+    if (bytes.empty() || bytes.size() > std::numeric_limits<std::uint32_t>::max() ||
+        !passesBinaryPlistScreen(bytes)) {
         return std::nullopt;
     }
     // A terminated copy, so no part of the parser can run past the end of the input.

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "core/property_list.h"
-#include "sync/binary_plist_screen.h"
 #include "sync/sync_settings.h"
 #include "sync/sync_value_rule.h"
 
@@ -82,9 +81,6 @@ std::optional<SyncEvent> acceptEventDictionary(const Value& dictionary) {
 }
 
 std::optional<SyncEvent> parseEventFile(std::string_view bytes) {
-    if (!passesBinaryPlistScreen(bytes)) {
-        return std::nullopt;
-    }
     auto dictionary = parsePropertyList(bytes);
     if (!dictionary) {
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "sync/binary_plist_screen.h"
+#include "core/binary_plist_screen.h"
 
 #include <cstddef>
 #include <cstdint>
