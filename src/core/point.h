@@ -13,8 +13,12 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// Plain square root rather than hypot: coordinates are far from overflow, and the matcher
+// measures tens of thousands of distances inside the event-tap callback.
 inline double distanceBetween(Point a, Point b) {
-    return std::hypot(b.x - a.x, b.y - a.y);
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 }  // namespace velmor

@@ -16,18 +16,12 @@ constexpr double kPointWeight = 0.55;
 constexpr double kCurveWeight = 0.45;
 constexpr double kBlendCutOff = 90.0;
 
-double pointDistance(Point p, Point q) {
-    const double dx = p.x - q.x;
-    const double dy = p.y - q.y;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 }  // namespace
 
 double VLStrokeError(const LetterSample& a, const LetterSample& b) {
     double sum = 0.0;
     for (std::size_t i = 0; i < kPoints; ++i) {
-        sum += pointDistance(a[i], b[i]);
+        sum += distanceBetween(a[i], b[i]);
     }
     return sum / 48.0;
 }
@@ -51,7 +45,7 @@ double VLStrokeCurveError(const LetterSample& a, const LetterSample& b) {
         }
         const Point p = a[i - 1];
         for (std::size_t j = from; j <= to; ++j) {
-            const double cost = pointDistance(p, b[j - 1]);
+            const double cost = distanceBetween(p, b[j - 1]);
             const double diagonalOrAbove =
                 std::min(previous[j - 1], previous[j] + kWarpingStepCharge);
             current[j] = cost + std::min(diagonalOrAbove, current[j - 1] + kWarpingStepCharge);

@@ -17,12 +17,6 @@ constexpr double kMinimumPathLength = 130.0;
 constexpr double kMaximumLengthToSize = 14.0;
 constexpr double kMinimumScalingExtent = 15.0;
 
-double segmentLength(Point from, Point to) {
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 }  // namespace
 
 std::optional<LetterSample> VLNormalizeAlphabetStroke(std::span<const Point> trace) {
@@ -39,7 +33,7 @@ std::optional<LetterSample> VLNormalizeAlphabetStroke(std::span<const Point> tra
     box.widen(trace[0]);
     for (std::size_t index = 1; index < count; ++index) {
         box.widen(trace[index]);
-        length += segmentLength(trace[index - 1], trace[index]);
+        length += distanceBetween(trace[index - 1], trace[index]);
         cumulative.push_back(length);
     }
 
