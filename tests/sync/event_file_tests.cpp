@@ -15,6 +15,15 @@ Value point(Value x, Value y) {
     return Value(Value::Array{std::move(x), std::move(y)});
 }
 
+// Valid samples with one point replaced.
+Value samplesWithPoint(Value replacement) {
+    auto all = *makeSamples().asArray();
+    auto sample = *all[1].asArray();
+    sample[17] = std::move(replacement);
+    all[1] = Value(std::move(sample));
+    return Value(std::move(all));
+}
+
 TEST(SyncValueRule, ActionsBelow8192Utf16UnitsAndThreeSamplesOf48FinitePoints) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();

@@ -3,7 +3,6 @@
 #include <regex>
 
 #include "platform/property_list_file.h"
-#include "sync/sync_menu.h"
 #include "sync_machine.h"
 
 namespace velmor::testing {
@@ -17,8 +16,7 @@ const std::string kStatusTail =
 
 void expectNotice(const SyncMachine& mac, const std::string& title, const std::string& detail) {
     ASSERT_FALSE(mac.host.notices.empty());
-    EXPECT_EQ(mac.host.notices.back().title, title);
-    EXPECT_EQ(mac.host.notices.back().detail, detail);
+    EXPECT_EQ(mac.host.notices.back(), std::pair(title, detail));
 }
 
 TEST(SyncStart, PublishesEveryLocalValueIntoAFreshFolder) {
@@ -149,22 +147,6 @@ TEST(SyncStatus, TellsStateAndFolderAndStopKeepsTheShare) {
     EXPECT_EQ(eventFiles(share.path()).size(), 1u);
     expectNotice(mac, "Velmor Sync · 양방향",
                  "상태: 꺼짐\n공유 폴더: " + share.path().string() + kStatusTail);
-}
-
-TEST(SyncMenu, SubmenuTitlesAndActions) {
-    EXPECT_EQ(kVelmorSyncMenuParentTitle, "Velmor Sync · 설정 공유");
-    EXPECT_EQ(kVelmorSyncSubmenuTitle, "Velmor Sync");
-    std::string items;
-    for (const auto& command : kVelmorSyncMenuCommands) {
-        items.append(command.title).append("|").append(command.action).append("\n");
-    }
-    EXPECT_EQ(items,
-              "새 공유 시작 · 1호기 최초 등록|velmorSyncSetMaster:\n"
-              "기존 공유에 참여 · 다른 맥|velmorSyncSetFollower:\n"
-              "지금 동기화|velmorSyncNow:\n"
-              "동기화 상태 보기|velmorSyncStatus:\n"
-              "동기화 끄기|velmorSyncStop:\n");
-    EXPECT_EQ(kVelmorSyncMenuCommands[3].perform, &VLVelmorSync::velmorSyncStatus);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/property_list.h"
 #include "core/value.h"
 #include "letters/letter_store.h"
 #include "platform/sim/sim_platform.h"
@@ -13,19 +16,23 @@
 
 namespace velmor::testing {
 
-struct Notice {
-    std::string title;
-    std::string detail;
-};
+inline std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        found.push_back(entry->path());
+    }
+    return found;
+}
 
-class RecordingSyncHost : public VLSyncHost {
-public:
+struct RecordingSyncHost : VLSyncHost {
     void studioNotice(const std::string& title, const std::string& detail) override {
-        notices.push_back({title, detail});
+        notices.emplace_back(title, detail);
     }
     void refreshAlphabetMenu() override { ++menuRefreshes; }
 
-    std::vector<Notice> notices;
+    std::vector<std::pair<std::string, std::string>> notices;
     int menuRefreshes = 0;
 };
 
@@ -55,23 +62,57 @@ struct SyncMachine {
         platform.queuePanelResult(share.string());
         sync.velmorSyncSetFollower();
     }
-    std::string gestureLog() const;
-    std::vector<std::filesystem::path> backups() const;
+    std::string gestureLog() const {
+        std::ifstream in(home.path() / "Desktop/Velmor_GestureLog.txt");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::filesystem::path> backups() const {
+        return filesIn(home.path() / "Library/Application Support/Velmor/SyncBackups");
+    }
 };
 
 // Samples of 48 points each; the seed tells different samples apart.
-Value makeSamples(double seed = 0.0, std::size_t samples = 3, std::size_t points = 48);
-// Valid samples with one point replaced.
-Value samplesWithPoint(Value point);
+inline Value makeSamples(double seed = 0.0, std::size_t samples = 3, std::size_t points = 48) {
+    Value::Array all;
+    for (std::size_t s = 0; s < samples; ++s) {
+        Value::Array sample;
+        for (std::size_t p = 0; p < points; ++p) {
+            sample.push_back(Value(Value::Array{Value::real(static_cast<double>(p) / 47.0),
+                                                Value::real(seed + 0.1 * static_cast<double>(s))}));
+        }
+        all.push_back(Value(std::move(sample)));
+    }
+    return Value(std::move(all));
+}
 
-std::filesystem::path eventsFolder(const std::filesystem::path& share);
-std::vector<std::filesystem::path> eventFiles(const std::filesystem::path& share);
+inline std::filesystem::path eventsFolder(const std::filesystem::path& share) {
+    return share / "VelmorSync-v2" / "Events";
+}
+inline std::vector<std::filesystem::path> eventFiles(const std::filesystem::path& share) {
+    return filesIn(eventsFolder(share));
+}
 
-Value::Dictionary eventDictionary(const std::string& id, const std::string& letter,
-                                  const std::string& kind, double timestamp, Value value,
-                                  bool deleted = false);
-void writeFile(const std::filesystem::path& path, std::string_view bytes);
-void writeEventFile(const std::filesystem::path& folder, const std::string& name,
-                    const Value::Dictionary& event);
+inline Value::Dictionary eventDictionary(const std::string& id, const std::string& letter,
+                                         const std::string& kind, double timestamp, Value value,
+                                         bool deleted = false) {
+    return {{"format", Value::integer(2)},
+            {"id", Value(id)},
+            {"device", Value("TEST")},
+            {"letter", Value(letter)},
+            {"kind", Value(kind)},
+            {"timestamp", Value::real(timestamp)},
+            {"deleted", Value::integer(deleted)},
+            {"value", std::move(value)}};
+}
+
+inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+inline void writeEventFile(const std::filesystem::path& folder, const std::string& name,
+                           const Value::Dictionary& event) {
+    writeFile(folder / name, serializeXmlPropertyList(Value(event)));
+}
 
 }  // namespace velmor::testing
