@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang
+  build-essential cmake ninja-build pkg-config
   libplist-dev libplist++-dev liburiparser-dev uuid-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
