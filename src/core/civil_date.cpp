@@ -26,4 +26,16 @@ std::int64_t daysFromCivil(CivilDate date) {
     return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
 
+CivilTime civilTimeFromSeconds(std::int64_t secondsSince1970) {
+    constexpr std::int64_t kSecondsPerDay = 86400;
+    std::int64_t days = secondsSince1970 / kSecondsPerDay;
+    std::int64_t secondOfDay = secondsSince1970 % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+        days -= 1;
+    }
+    const auto second = static_cast<unsigned>(secondOfDay);
+    return {civilFromDays(days), second / 3600, second / 60 % 60, second % 60};
+}
+
 }  // namespace velmor

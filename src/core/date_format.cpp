@@ -9,20 +9,12 @@
 namespace velmor {
 
 std::string dateDescription(double secondsSince1970) {
-    const auto whole = static_cast<std::int64_t>(std::floor(secondsSince1970));
-    std::int64_t days = whole / 86400;
-    std::int64_t secondOfDay = whole % 86400;
-    if (secondOfDay < 0) {
-        secondOfDay += 86400;
-        days -= 1;
-    }
-    const CivilDate date = civilFromDays(days);
+    const CivilTime time =
+        civilTimeFromSeconds(static_cast<std::int64_t>(std::floor(secondsSince1970)));
     char text[64];
-    std::snprintf(text, sizeof text, "%04lld-%02u-%02u %02lld:%02lld:%02lld +0000",
-                  static_cast<long long>(date.year), date.month, date.day,
-                  static_cast<long long>(secondOfDay / 3600),
-                  static_cast<long long>(secondOfDay / 60 % 60),
-                  static_cast<long long>(secondOfDay % 60));
+    std::snprintf(text, sizeof text, "%04lld-%02u-%02u %02u:%02u:%02u +0000",
+                  static_cast<long long>(time.date.year), time.date.month, time.date.day, time.hour,
+                  time.minute, time.second);
     return text;
 }
 

@@ -33,19 +33,11 @@ std::string xmlDateText(double secondsSince2001) {
                                ? 0.0
                                : std::fmax(-kLimit, std::fmin(kLimit, secondsSince2001));
     const auto whole = static_cast<std::int64_t>(std::floor(clamped));
-    std::int64_t days = whole / kSecondsPerDay;
-    std::int64_t secondOfDay = whole % kSecondsPerDay;
-    if (secondOfDay < 0) {
-        secondOfDay += kSecondsPerDay;
-        days -= 1;
-    }
-    const CivilDate date = civilFromDays(days + kDaysFrom1970To2001);
+    const CivilTime time = civilTimeFromSeconds(whole + kDaysFrom1970To2001 * kSecondsPerDay);
     char text[64];
-    std::snprintf(text, sizeof text, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ",
-                  static_cast<long long>(date.year), date.month, date.day,
-                  static_cast<long long>(secondOfDay / 3600),
-                  static_cast<long long>(secondOfDay / 60 % 60),
-                  static_cast<long long>(secondOfDay % 60));
+    std::snprintf(text, sizeof text, "%04lld-%02u-%02uT%02u:%02u:%02uZ",
+                  static_cast<long long>(time.date.year), time.date.month, time.date.day, time.hour,
+                  time.minute, time.second);
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/bounding_box.h"
+#include "core/polyline.h"
 #include "core/string_format.h"
 #include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
@@ -60,18 +61,6 @@ bool passesCornerGate(std::span<const Point> trace, const Box& box) {
            (start.y - box.minY) / box.height >= kCornerMinY &&
            (end.x - box.minX) / box.width >= kEndCornerMinX &&
            (end.y - box.minY) / box.height >= kCornerMinY;
-}
-
-std::vector<double> cumulativeLengths(std::span<const Point> trace) {
-    std::vector<double> cumulative;
-    cumulative.reserve(trace.size());
-    cumulative.push_back(0.0);
-    double length = 0.0;
-    for (std::size_t index = 1; index < trace.size(); ++index) {
-        length += distanceBetween(trace[index - 1], trace[index]);
-        cumulative.push_back(length);
-    }
-    return cumulative;
 }
 
 // The template in screen proportions: its points are spaced by its drawn length.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/bounding_box.h"
+#include "core/polyline.h"
 
 namespace velmor {
 
@@ -25,17 +26,9 @@ std::optional<LetterSample> VLNormalizeAlphabetStroke(std::span<const Point> tra
         return std::nullopt;
     }
 
-    BoundingBox box;
-    std::vector<double> cumulative;
-    cumulative.reserve(count);
-    cumulative.push_back(0.0);
-    double length = 0.0;
-    box.widen(trace[0]);
-    for (std::size_t index = 1; index < count; ++index) {
-        box.widen(trace[index]);
-        length += distanceBetween(trace[index - 1], trace[index]);
-        cumulative.push_back(length);
-    }
+    const BoundingBox box = boundingBoxOf(trace);
+    const std::vector<double> cumulative = cumulativeLengths(trace);
+    const double length = cumulative.back();
 
     double width = box.maxX - box.minX;
     double height = box.maxY - box.minY;
