@@ -142,7 +142,7 @@ bool VLIsHandwrittenM(std::span<const Point> trace, double* error, double* width
     if (!passesSizeGate(box) || !passesCornerGate(trace, box)) {
         return false;
     }
-    const std::vector<double> cumulative = cumulativeLengths(trace);
+    const std::vector<double> cumulative = measurePolyline(trace).cumulative;
     const double length = cumulative.back();
     if (length < kMinimumPathLength ||
         length > kMaximumLengthToSize * std::max(box.width, box.height)) {

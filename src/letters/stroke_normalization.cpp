@@ -26,8 +26,7 @@ std::optional<LetterSample> VLNormalizeAlphabetStroke(std::span<const Point> tra
         return std::nullopt;
     }
 
-    const BoundingBox box = boundingBoxOf(trace);
-    const std::vector<double> cumulative = cumulativeLengths(trace);
+    const auto [box, cumulative] = measurePolyline(trace);
     const double length = cumulative.back();
 
     double width = box.maxX - box.minX;
