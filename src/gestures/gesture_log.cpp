@@ -24,23 +24,36 @@ std::filesystem::path previousGenerationPath(const std::filesystem::path& logPat
     return previous;
 }
 
-void rotateLocked(const std::filesystem::path& logPath) {
-    const auto size = files::fileSize(logPath).value_or(0);
-    if (size <= kGestureLogSizeLimit) {
-        return;
-    }
+// False when the log stayed where it was; a rotation then appends to it as before.
+bool moveToPreviousGeneration(const std::filesystem::path& logPath) {
     const auto previous = previousGenerationPath(logPath);
     std::error_code ignored;
     std::filesystem::remove(previous, ignored);
-    std::filesystem::rename(logPath, previous, ignored);
+    std::error_code error;
+    std::filesystem::rename(logPath, previous, error);
+    return !error;
 }
 
+void rotateLocked(const std::filesystem::path& logPath) {
+    if (files::fileSize(logPath).value_or(0) > kGestureLogSizeLimit) {
+        moveToPreviousGeneration(logPath);
+    }
+}
+
+// Never throws: the caller may be the event-tap callback, and a Desktop that cannot be
+// searched (another user's, a link loop) must only lose the line.
 void appendLocked(const std::filesystem::path& logPath, std::string_view line) {
     if (files::appendToExistingFile(logPath, line)) {
         return;
     }
-    if (!std::filesystem::exists(logPath)) {
+    std::error_code error;
+    const auto type = std::filesystem::symlink_status(logPath, error).type();
+    if (type == std::filesystem::file_type::not_found) {
         files::writeAtomically(logPath, line);  // a missing Desktop simply loses the line
+    } else if (type == std::filesystem::file_type::regular && moveToPreviousGeneration(logPath)) {
+        // A log that refuses appends (read-only, another user's) is kept whole as the
+        // previous generation, and logging goes on in a fresh file.
+        files::writeAtomically(logPath, line);
     }
 }
 

@@ -66,10 +66,47 @@ TEST_F(GestureLog, WholeLinesAreAppendedWithoutRotation) {
     EXPECT_EQ(std::filesystem::file_size(logPath()), 262145u + 14u);
 }
 
-TEST_F(GestureLog, MissingDesktopLosesTheLineQuietly) {
-    std::filesystem::remove_all(home.path() / "Desktop");
+TEST_F(GestureLog, MissingOrUnsearchableDesktopLosesTheLineQuietly) {
+    const auto desktop = home.path() / "Desktop";
+    std::filesystem::remove_all(desktop);
     VLStudioLog(platform, "lost");
-    EXPECT_FALSE(std::filesystem::exists(home.path() / "Desktop"));
+    EXPECT_FALSE(std::filesystem::exists(desktop));
+
+    // A Desktop that is a link to itself cannot be searched by anyone, root included.
+    std::filesystem::create_directory_symlink("Desktop", desktop);
+    EXPECT_NO_THROW(VLStudioLog(platform, "lost"));
+    EXPECT_NO_THROW(VLAppendToGestureLog(platform, "lost\n"));
+}
+
+// Whether file modes stop this process; they do not stop root, which CI runs as.
+bool modesAreEnforced(const std::filesystem::path& scratch) {
+    std::filesystem::create_directory(scratch);
+    std::filesystem::permissions(scratch, std::filesystem::perms::none);
+    std::error_code error;
+    std::filesystem::directory_iterator probe(scratch, error);
+    std::filesystem::permissions(scratch, std::filesystem::perms::owner_all);
+    return static_cast<bool>(error);
+}
+
+TEST_F(GestureLog, AnotherUsersDesktopOrLogLosesNewLinesAtWorstAndOldOnesNever) {
+    if (!modesAreEnforced(home.path() / "probe")) {
+        GTEST_SKIP() << "file modes do not stop root; ReplayCommandTest runs this as another user";
+    }
+    const auto desktop = home.path() / "Desktop";
+    std::filesystem::permissions(desktop, std::filesystem::perms::none);
+    EXPECT_NO_THROW(VLStudioLog(platform, "lost"));
+    EXPECT_NO_THROW(VLAppendToGestureLog(platform, "lost\n"));
+    std::filesystem::permissions(desktop, std::filesystem::perms::owner_all);
+    EXPECT_FALSE(std::filesystem::exists(logPath()));
+
+    // A read-only log is kept whole as the previous generation; logging goes on.
+    std::ofstream(logPath()) << "old line\n";
+    std::filesystem::permissions(logPath(), std::filesystem::perms::owner_read);
+    VLAppendToGestureLog(platform, "first\n");
+    VLStudioLog(platform, "second");
+    EXPECT_EQ(readAll(previousPath()), "old line\n");
+    EXPECT_TRUE(readAll(logPath()).starts_with("first\n")) << readAll(logPath());
+    EXPECT_TRUE(readAll(logPath()).ends_with(": second\n")) << readAll(logPath());
 }
 
 TEST_F(GestureLog, ConcurrentWritersNeverLoseOrInterleaveLines) {

@@ -86,5 +86,37 @@ TEST(ReplayCommandTest, WithoutAHomeAFreshTemporaryOneIsNamed) {
     std::filesystem::remove_all(home);
 }
 
+TEST(ReplayCommandTest, AnotherUsersFoldersNeitherStopTheGestureNorLoseTheLog) {
+    // File modes stop only an ordinary user: as root, the program runs as user 65534.
+    TempHome scratch;
+    const std::string asNobody = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    if (std::system((asNobody + "test -x '" VELMOR_BINARY "'").c_str()) != 0) {
+        GTEST_SKIP() << "not root, or the program is out of user 65534's reach; "
+                        "the gesture-log tests check this as the current user";
+    }
+    namespace fs = std::filesystem;
+    const auto session = writeSession(scratch, "s.session",
+                                      "permission on\nlaunch\nright-down 600 300\n"
+                                      "drag-to 600 380 25\ndrag-to 600 300 25\nright-up 600 300\n");
+    const auto home = scratch.path() / "home";
+    fs::create_directories(home / "Desktop");
+    fs::permissions(home, fs::perms::all);
+    fs::permissions(home / "Desktop", fs::perms::none);
+    ReplayRun run = runReplay(session, home, asNobody);
+    EXPECT_TRUE(run.succeeded) << run.errors;
+    EXPECT_EQ(countContaining(run.lines, R"("key":15,"flags":1048576,"down":true)"), 1u);  // ⌘R
+
+    // The Desktop is searchable now, but the log in it is root's and read-only to the user.
+    fs::permissions(home / "Desktop", fs::perms::all);
+    const auto log = home / "Desktop" / "Velmor_GestureLog.txt";
+    std::ofstream(log) << "root's line\n";
+    run = runReplay(session, home, asNobody);
+    EXPECT_TRUE(run.succeeded) << run.errors;
+    std::ostringstream previous;
+    previous << std::ifstream(log.string() + ".previous").rdbuf();
+    EXPECT_EQ(previous.str(), "root's line\n");
+    EXPECT_EQ(countContaining(run.lines, "gesture=down-up"), 1u);
+}
+
 }  // namespace
 }  // namespace velmor::testing

@@ -21,14 +21,15 @@ struct ReplayRun {
     std::string errors;              // standard error
 };
 
-// Runs the built program: `velmor replay --json SESSION [--home HOME]`.
+// Runs the built program: `velmor replay --json SESSION [--home HOME]`, after the prefix
+// (a command that runs it as another user, say).
 inline ReplayRun runReplay(const std::filesystem::path& session,
-                           const std::filesystem::path& home = {}) {
+                           const std::filesystem::path& home = {}, const std::string& prefix = {}) {
     const TempHome scratch;  // for the program's output
     const auto quoted = [](const std::filesystem::path& path) { return "'" + path.string() + "'"; };
-    const std::string command = quoted(VELMOR_BINARY) + " replay --json " + quoted(session) +
-                                (home.empty() ? "" : " --home " + quoted(home)) + " >" +
-                                quoted(scratch.path() / "out") + " 2>" +
+    const std::string command = prefix + quoted(VELMOR_BINARY) + " replay --json " +
+                                quoted(session) + (home.empty() ? "" : " --home " + quoted(home)) +
+                                " >" + quoted(scratch.path() / "out") + " 2>" +
                                 quoted(scratch.path() / "err");
     ReplayRun run;
     run.succeeded = std::system(command.c_str()) == 0;
