@@ -3,7 +3,6 @@
 #include <plist/plist.h>
 
 #include <bit>
-#include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "core/binary_plist_screen.h"
+#include "core/c_locale_scope.h"
 #include "core/xml_date_text.h"
 
 namespace velmor {
@@ -28,27 +28,6 @@ struct MallocFree {
 
 struct XmlTextFree {
     void operator()(char* text) const { plist_to_xml_free(text); }
-};
-
-// libplist reads reals with the C library, which follows the thread's locale: a locale
-// with a decimal comma would read "2.75" as 2. Parsing runs in the C locale instead.
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(cLocale() != locale_t{} ? uselocale(cLocale()) : locale_t{}) {}
-    ~CLocaleScope() {
-        if (previous_ != locale_t{}) {
-            uselocale(previous_);
-        }
-    }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    static locale_t cLocale() {
-        static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-        return locale;
-    }
-    locale_t previous_;
 };
 
 // Deeper nesting than any real file has; stops hostile input from exhausting the stack.

@@ -3,9 +3,12 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "core/c_locale_scope.h"
+
 namespace velmor {
 
 std::string formatString(const char* format, ...) {
+    const CLocaleScope numbersInTheCLocale;
     va_list arguments;
     va_start(arguments, format);
     va_list measuring;
