@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -139,33 +137,6 @@ TEST(PropertyListWriter, SortsKeysByUtf16CodeUnits) {
                                                          {"a", Value::integer(3)}}));
     EXPECT_LT(text.find("<key>a</key>"), text.find("\xF0\x9F\x98\x80"));
     EXPECT_LT(text.find("\xF0\x9F\x98\x80"), text.find("\xEF\xBC\x81"));
-}
-
-TEST(PropertyList, NumbersIgnoreTheProcessLocale) {
-    locale_t commaLocale{};
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8",
-                             "ru_RU.UTF-8", "de_DE", "fr_FR"}) {
-        commaLocale = newlocale(LC_ALL_MASK, name, locale_t{});
-        if (commaLocale != locale_t{}) {
-            break;
-        }
-    }
-    if (commaLocale == locale_t{}) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    }
-    const locale_t previous = uselocale(commaLocale);
-    char probe[16];
-    std::snprintf(probe, sizeof probe, "%.1f", 2.5);
-    const std::optional<Value> value =
-        parsePropertyList(plistDocument("<array>\n\t<real>2.75</real>\n</array>\n"));
-    const std::string written = serializeXmlPropertyList(Value::real(2.5));
-    uselocale(previous);
-    freelocale(commaLocale);
-
-    EXPECT_STREQ(probe, "2,5");  // the locale really uses a comma
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(*value, Value(Value::Array{Value::real(2.75)}));
-    EXPECT_NE(written.find("<real>2.5</real>"), std::string::npos);
 }
 
 TEST(PropertyList, RejectsWhatIsNotAPropertyList) {
