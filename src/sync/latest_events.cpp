@@ -86,40 +86,24 @@ void LatestEventsReader::forget() {
 }
 
 void LatestEventsReader::look(const fs::directory_entry& entry, std::string_view name) {
-    auto known = files_.find(name);
-    if (known != files_.end() && known->second.event) {
+    if (auto known = files_.find(name); known != files_.end()) {
         known->second.seenInRead = readCount_;
         ++seenCount_;
         return;
     }
-    std::error_code sizeError;
-    std::error_code timeError;
-    auto size = entry.file_size(sizeError);
-    auto modified = entry.last_write_time(timeError);
-    if (sizeError || timeError) {
-        return;
+    // Anything not yet believed is read again: a cloud client may fill a pre-allocated file
+    // and then stamp the server's time on it, so neither size nor time tells new content.
+    auto bytes = files::readRegularFile(entry.path(), kMaxEventFileBytes);
+    if (!bytes) {
+        return;  // unreadable, oversized or gone: no event this time
     }
-    if (known != files_.end() && known->second.size == size && known->second.modified == modified) {
-        known->second.seenInRead = readCount_;
-        ++seenCount_;
+    auto event = parseEventFile(*bytes);
+    if (!event) {
         return;
     }
     changed_ = true;
-    KnownFile file{size, modified, std::nullopt, 0, readCount_};
-    if (size <= kMaxEventFileBytes) {
-        auto bytes = files::readRegularFile(entry.path(), kMaxEventFileBytes);
-        // Unreadable now is not unreadable for good (a download in progress): only what
-        // was actually read is kept.
-        if (!bytes) {
-            if (known != files_.end()) {
-                files_.erase(known);
-            }
-            return;
-        }
-        file.event = parseEventFile(*bytes);
-        file.slot = file.event ? slotOf(*file.event) : 0;
-    }
-    files_.insert_or_assign(std::string(name), std::move(file));
+    const auto slot = slotOf(*event);
+    files_.insert_or_assign(std::string(name), KnownFile{std::move(*event), slot, readCount_});
     ++seenCount_;
 }
 
@@ -135,10 +119,7 @@ void LatestEventsReader::dropFilesNotSeen() {
 Value LatestEventsReader::winnersTable() const {
     std::array<Candidate, kSlotCount> winners{};
     for (const auto& [name, file] : files_) {
-        if (!file.event) {
-            continue;
-        }
-        Candidate candidate{&*file.event, &name};
+        Candidate candidate{&file.event, &name};
         auto& held = winners[file.slot];
         if (!held.event || supersedes(candidate, held)) {
             held = candidate;

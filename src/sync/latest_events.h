@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,12 +16,12 @@ namespace velmor {
 // Reads an events folder into the latest-events table: for each letter and kind the newest
 // valid event, keyed "A.samples", "Q.action", ...
 //
-// The folder only grows and is read every 30 seconds, so the reader keeps what it parsed
-// and parses only new or changed files. An event file is written once, atomically, under
-// its own id, so a file that parsed as a valid event is complete and never changes: it is
-// kept by name alone and costs no file-system call on later reads. Any other file (damaged,
-// half-copied, oversized) is looked at again whenever its size or modification time
-// changes. Each read gives what a fresh reader gives for the folder as it is now.
+// The folder only grows and is read every 30 seconds, so the reader keeps what it parsed.
+// An event file is written once, atomically, under its own id, so a file that parsed as a
+// valid event is complete and never changes: it is kept by name alone and costs no
+// file-system call on later reads. Any other file (damaged, half-copied) is read again on
+// every read; few files fail, and no cheaper test can tell new content from old. Each read
+// gives what a fresh reader gives for the folder as it is now.
 class LatestEventsReader {
 public:
     Value read(const std::filesystem::path& eventsFolder);
@@ -30,11 +29,10 @@ public:
     void forget();
 
 private:
+    // A file that holds a believable event; no other file is kept.
     struct KnownFile {
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type modified;
-        std::optional<SyncEvent> event;  // nothing: not a believable event
-        std::size_t slot = 0;            // the event's place among the 52 letter-kind pairs
+        SyncEvent event;
+        std::size_t slot = 0;  // the event's place among the 52 letter-kind pairs
         std::uint64_t seenInRead = 0;
     };
 

@@ -155,6 +155,16 @@ TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
     fs::remove(folder / "4.plist");
     expectSameAsFresh("C.action E.action ", "/1");
 
+    // A cloud client pre-allocates the file, fills it, then stamps the server's time: the
+    // same size and time as before, new content.
+    auto late = serializeXmlPropertyList(Value(eventDictionary(kIdLow, "F", "action", kT, "/f")));
+    writeFile(folder / "5.plist", std::string(late.size(), '\0'));
+    const auto stamped = fs::last_write_time(folder / "5.plist");
+    expectSameAsFresh("C.action E.action ", "/1");
+    writeFile(folder / "5.plist", late);
+    fs::last_write_time(folder / "5.plist", stamped);
+    expectSameAsFresh("C.action E.action F.action ", "/1");
+
     fs::remove_all(folder);
     EXPECT_EQ(keysOf(kept.read(folder)), "");
 }
