@@ -170,9 +170,16 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& path,
 }
 
 bool createFolders(const std::filesystem::path& path) {
+    return !createFoldersReportingError(path);
+}
+
+std::optional<std::string> createFoldersReportingError(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::create_directories(path, error);
-    return isFolder(path);
+    if (isFolder(path)) {
+        return std::nullopt;
+    }
+    return error ? error.message() : std::string();
 }
 
 bool isFolder(const std::filesystem::path& path) {

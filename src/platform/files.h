@@ -30,6 +30,9 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& path,
 // Creates the folder with any missing intermediate folders; true when it exists afterwards
 // as a folder.
 bool createFolders(const std::filesystem::path& path);
+// The same; nothing when the folder exists afterwards, else the system's description of
+// the error, empty when it gave none.
+std::optional<std::string> createFoldersReportingError(const std::filesystem::path& path);
 
 bool isFolder(const std::filesystem::path& path);
 

@@ -45,9 +45,10 @@ void VLVelmorSync::velmorSyncSetMaster() {
         return;
     }
     auto eventsFolder = eventsFolderOf(*shareFolder);
-    if (!files::createFolders(eventsFolder)) {
-        host_.studioNotice(std::string(sync_text::kFolderErrorTitle),
-                           std::string(sync_text::kFolderErrorDetail));
+    if (auto failure = files::createFoldersReportingError(eventsFolder)) {
+        host_.studioNotice(
+            std::string(sync_text::kFolderErrorTitle),
+            failure->empty() ? std::string(sync_text::kFolderErrorDetail) : *failure);
         return;
     }
     if (velmorSyncReadEventsAtPath(eventsFolder)) {

@@ -10,6 +10,7 @@ inline constexpr std::string_view kPanelTitle =
 inline constexpr std::string_view kPanelPrompt = "이 폴더 사용";
 
 inline constexpr std::string_view kFolderErrorTitle = "공유 폴더 오류";
+// The detail when the system gives no description of the error.
 inline constexpr std::string_view kFolderErrorDetail = "폴더 생성 실패";
 
 inline constexpr std::string_view kAlreadyStartedTitle = "이미 동기화가 시작된 폴더";

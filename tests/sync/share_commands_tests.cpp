@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <system_error>
 
 #include "platform/property_list_file.h"
 #include "sync_machine.h"
@@ -55,7 +56,7 @@ TEST(SyncStart, RefusesAUsedOrUnusableFolderWithNothingChanged) {
 
     writeFile(share.path() / "file", "x");
     mac.start(share.path() / "file");
-    expectNotice(mac, "공유 폴더 오류", "폴더 생성 실패");
+    expectNotice(mac, "공유 폴더 오류", std::make_error_code(std::errc::not_a_directory).message());
 
     // Even a hidden name ending in ".plist" marks the folder as used.
     writeFile(eventsFolder(share.path()) / ".old.plist", "x");
