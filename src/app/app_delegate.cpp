@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/status_menu.h"
+#include "gestures/help_notification.h"
 #include "letters/studio_notifications.h"
 
 namespace velmor {
@@ -39,7 +40,8 @@ void VLAppDelegate::applicationDidFinishLaunching() {
 void VLAppDelegate::registerObservers() {
     platform::NotificationCenter& center = platform_.notifications();
     center.addObserver("VLOpenSettings", [this](const platform::Notification&) { showSettings(); });
-    center.addObserver("VLShowHelp", [this](const platform::Notification&) { showHelp(); });
+    center.addObserver(std::string(kShowHelpNotification),
+                       [this](const platform::Notification&) { showHelp(); });
     center.addObserver(std::string(kStudioProgressNotification),
                        [this](const platform::Notification& note) { studioProgress(note); });
     center.addObserver(std::string(kStudioRejectedNotification),

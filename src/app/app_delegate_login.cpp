@@ -4,12 +4,6 @@
 
 namespace velmor {
 
-namespace {
-
-constexpr const char* kLaunchAtLoginKey = "launchAtLogin";
-
-}  // namespace
-
 std::filesystem::path VLAppDelegate::launchAgentPath() const {
     return VLLaunchAgentPath(platform_.homeDirectory());
 }

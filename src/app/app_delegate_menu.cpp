@@ -1,4 +1,5 @@
 #include "app/app_delegate.h"
+#include "app/launch_agent.h"
 #include "app/status_menu.h"
 #include "input/volume_wheel.h"
 #include "studio/alphabet_menu.h"
@@ -28,7 +29,7 @@ void VLAppDelegate::toggleVolumeWheelDirection(const platform::MenuItem& sender)
 void VLAppDelegate::updateLoginMenuState() {
     if (const platform::MenuItem* item = VLFindMenuItem(statusMenu_, menu_id::kLaunchAtLogin)) {
         changeMenuItem(item->identifier, item->title,
-                       platform_.defaults().boolean("launchAtLogin"));
+                       platform_.defaults().boolean(kLaunchAtLoginKey));
     }
 }
 
@@ -37,7 +38,7 @@ void VLAppDelegate::showHelp() {
 }
 
 void VLAppDelegate::showSettings() {
-    const bool launchAtLogin = platform_.defaults().boolean("launchAtLogin");
+    const bool launchAtLogin = platform_.defaults().boolean(kLaunchAtLoginKey);
     const bool trusted = platform_.accessibility().isProcessTrusted();
     platform_.ui().activateIgnoringOtherApps();
     if (platform_.ui().runModalAlert(VLSettingsAlert(launchAtLogin, trusted)).button ==

@@ -8,6 +8,9 @@ namespace velmor {
 
 inline constexpr const char* VLLaunchAgentLabel = "com.brisvane.velmor.launcher";
 
+// The user's choice, a boolean in the user defaults; on unless turned off.
+inline constexpr const char* kLaunchAtLoginKey = "launchAtLogin";
+
 // home + "Library/LaunchAgents/com.brisvane.velmor.launcher.plist"
 std::filesystem::path VLLaunchAgentPath(const std::filesystem::path& home);
 

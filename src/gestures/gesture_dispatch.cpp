@@ -5,6 +5,7 @@
 #include "core/value.h"
 #include "gestures/browser_actions.h"
 #include "gestures/gesture_log.h"
+#include "gestures/help_notification.h"
 #include "gestures/synthetic_input.h"
 #include "input/mouse_controller.h"
 #include "letters/letter_recognition.h"
@@ -115,8 +116,9 @@ bool VLMouseController::headShakeStep(Point release) {
     if (!shake || std::fabs(release.y - startPoint_.y) >= kHeadShakeVerticalTolerance) {
         return false;
     }
-    platform_.scheduler().asyncMain(
-        [&platform = platform_] { platform.notifications().post("VLShowHelp", std::nullopt); });
+    platform_.scheduler().asyncMain([&platform = platform_] {
+        platform.notifications().post(std::string(kShowHelpNotification), std::nullopt);
+    });
     return true;
 }
 
