@@ -14,7 +14,8 @@ constexpr const char* kUsage =
     "usage: velmor replay SESSION [--json] [--home DIR]\n"
     "  Runs the session through the whole program on the simulated platform and prints\n"
     "  everything the program asked the system to do. Without --home a fresh temporary\n"
-    "  home folder is used; with it, settings, log and launch agent persist there.\n";
+    "  home folder is used and removed at the end; with it, settings, log, launch agent\n"
+    "  and sync backups persist there.\n";
 
 }  // namespace
 

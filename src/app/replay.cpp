@@ -1,6 +1,7 @@
 #include "app/replay.h"
 
 #include <system_error>
+#include <utility>
 
 #include "app/replay_clock.h"
 #include "app/session_runner.h"
@@ -29,16 +30,35 @@ std::optional<std::filesystem::path> resourceDirectory() {
 
 // The home folder of the simulated machine, with the Desktop that the log lives on.
 std::optional<std::filesystem::path> prepareHome(const ReplayOptions& options) {
+    std::error_code error;
     const std::filesystem::path home = options.home ? *options.home
-                                                    : std::filesystem::temp_directory_path() /
+                                                    : std::filesystem::temp_directory_path(error) /
                                                           ("velmor-replay-" + makeUuidString());
-    if (!files::createFolders(home / "Desktop")) {
+    if (error || !files::createFolders(home / "Desktop")) {
         return std::nullopt;
     }
-    std::error_code error;
     const auto absolute = std::filesystem::absolute(home, error);
     return error ? home : absolute;
 }
+
+// Removes a home made for this run alone when the run ends, however it ends; a home the
+// user named stays.
+class TemporaryHomeRemoval {
+public:
+    explicit TemporaryHomeRemoval(std::optional<std::filesystem::path> home)
+        : home_(std::move(home)) {}
+    ~TemporaryHomeRemoval() {
+        if (home_) {
+            std::error_code ignored;
+            std::filesystem::remove_all(*home_, ignored);
+        }
+    }
+    TemporaryHomeRemoval(const TemporaryHomeRemoval&) = delete;
+    TemporaryHomeRemoval& operator=(const TemporaryHomeRemoval&) = delete;
+
+private:
+    std::optional<std::filesystem::path> home_;
+};
 
 }  // namespace
 
@@ -89,6 +109,7 @@ int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& e
         err << "velmor replay: cannot make the home folder\n";
         return 1;
     }
+    const TemporaryHomeRemoval removal(options.home ? std::nullopt : home);
 
     sim::SimPlatform sim(sim::SimOptions{*home, false, resourceDirectory()});
     resumeMachineClock(sim, *home);
