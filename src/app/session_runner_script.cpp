@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 
 #include "app/session_runner.h"
@@ -18,6 +19,15 @@ bool hasKeyword(const SessionCommand& command, std::size_t index, std::string_vi
 
 std::int32_t pidAt(const SessionCommand& command, std::size_t index) {
     return static_cast<std::int32_t>(VLSessionInteger(word(command, index)).value_or(0));
+}
+
+// A path that starts with "~/" lies under the simulated machine's home folder: sessions reach
+// folders beside it (the cloud folder two machines share) without naming a fixed place.
+std::string sessionPath(const std::filesystem::path& home, const std::string& text) {
+    if (!text.starts_with("~/")) {
+        return text;
+    }
+    return (home / text.substr(2)).lexically_normal().string();
 }
 
 // A settings value as the session writes it; the parser has checked its shape.
@@ -98,9 +108,10 @@ void SessionRunner::runScript(const SessionCommand& command) {
     } else if (name == "field") {
         sim_.queueFieldText(word(command, 0));
     } else if (name == "panel") {
-        sim_.queuePanelResult(hasKeyword(command, 0, "cancel")
-                                  ? std::nullopt
-                                  : std::optional<std::string>(word(command, 0)));
+        sim_.queuePanelResult(
+            hasKeyword(command, 0, "cancel")
+                ? std::nullopt
+                : std::optional(sessionPath(sim_.homeDirectory(), word(command, 0))));
     }
 }
 

@@ -79,13 +79,13 @@ TEST(ExamplesTest, TrainLetterTeachesBindsAndOpensTheAddress) {
 }
 
 TEST(ExamplesTest, TwoMachinesShareALetterThroughTheCloudFolder) {
-    const std::filesystem::path share = "/tmp/velmor-sync-example/Cloud Drive";
-    std::filesystem::remove_all(share);
-    TempHome machineOne;
-    TempHome machineTwo;
+    // The sessions find the cloud folder beside the machine's home: "~/../Cloud Drive".
+    TempHome example;
+    const auto machineOne = example.path() / "machine-1";
+    const auto machineTwo = example.path() / "machine-2";
     const auto sync = kExamples / "sync";
-    const auto play = [&](const char* session, const TempHome& machine) {
-        const ReplayRun run = runReplay(sync / session, machine.path());
+    const auto play = [&](const char* session, const std::filesystem::path& machine) {
+        const ReplayRun run = runReplay(sync / session, machine);
         EXPECT_TRUE(run.succeeded) << session << ": " << run.errors;
         return run.lines;
     };
@@ -107,10 +107,9 @@ TEST(ExamplesTest, TwoMachinesShareALetterThroughTheCloudFolder) {
         return line.find("velmor-sync merged remote changes; local backup saved") !=
                std::string::npos;
     }));
-    const auto backups =
-        machineOne.path() / "Library" / "Application Support" / "Velmor" / "SyncBackups";
+    const auto backups = machineOne / "Library" / "Application Support" / "Velmor" / "SyncBackups";
     EXPECT_FALSE(std::filesystem::is_empty(backups));
-    std::filesystem::remove_all(share.parent_path());
+    EXPECT_TRUE(std::filesystem::is_directory(example.path() / "Cloud Drive" / "VelmorSync-v2"));
 }
 
 }  // namespace
