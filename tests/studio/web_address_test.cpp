@@ -6,6 +6,8 @@
 #include <regex>
 #include <sstream>
 
+#include "support/shared_testdata.h"
+
 namespace velmor {
 namespace {
 
@@ -22,7 +24,10 @@ std::string unescaped(const std::string& field) {
 }
 
 TEST(WebAddress, FollowsTheUrlVectorsWithTheProgramsRules) {
-    std::ifstream file(VELMOR_SHARED_TESTDATA "/urls.tsv");
+    if (auto missing = testing::missingSharedTestdata("urls.tsv")) {
+        GTEST_SKIP() << *missing;
+    }
+    std::ifstream file(testing::sharedTestdata("urls.tsv"));
     std::string line;
     ASSERT_TRUE(std::getline(file, line));  // the column names
     const std::regex webScheme("https?", std::regex::icase);

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/property_list.h"
+#include "support/shared_testdata.h"
 #include "sync/latest_events.h"
 #include "sync_machine.h"
 
@@ -114,8 +115,6 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
     fs::create_symlink("/dev/zero", folder / "device.plist");
     fs::create_directories(folder / "directory.plist");
     writeFile(folder / "text.plist", "this is not a property list");
-    fs::copy_file(fs::path(VELMOR_SHARED_TESTDATA) / "plists/iterm2-prefs-binary.plist",
-                  folder / "prefs.plist");
     writeFile(folder / "mac-binary.plist", binaryOf(event("B")));
     // A NUL inside a UTF-16 key would make the property-list library abort the program.
     auto withWideKey = event("N");
@@ -128,6 +127,17 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
 
     auto table = LatestEventsReader{}.read(folder);
     EXPECT_EQ(keysOf(table), "B.action L.action ");
+}
+
+TEST(SyncLatestEvents, PropertyListsOfOtherProgramsAreNoEvents) {
+    if (auto missing = missingSharedTestdata("plists")) {
+        GTEST_SKIP() << *missing;
+    }
+    TempHome share;
+    auto folder = eventsFolder(share.path());
+    writeEventFile(folder, "a.plist", eventDictionary(kIdLow, "A", "action", kT, "/a"));
+    fs::copy_file(sharedTestdata("plists/iterm2-prefs-binary.plist"), folder / "prefs.plist");
+    EXPECT_EQ(keysOf(LatestEventsReader{}.read(folder)), "A.action ");
 }
 
 TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
