@@ -1,6 +1,7 @@
 // One sync tick over a share folder that has grown to 10,000 event files: the first tick of
-// a fresh program, a following tick that finds 10 new files, and the full re-read that a
-// reader without its kept parses would do on every tick.
+// a fresh program, a following tick that finds 10 new files, the full re-read that a reader
+// without its kept parses would do on every tick, and a kept re-read beside files that are
+// not events yet.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -154,16 +155,39 @@ void BM_FullReRead(benchmark::State& state) {
 }
 BENCHMARK(BM_FullReRead)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5);
 
-// The reader alone on a following tick with nothing new: what keeping the parses leaves.
+// Half-copied event files, which hold no event and are read again on every tick.
+std::vector<fs::path> writeHalfCopiedFiles(const fs::path& folder, int count) {
+    std::vector<fs::path> paths;
+    for (int i = 0; i < count; ++i) {
+        auto whole = writeEvent(folder, i, kHistoryStart);
+        auto bytes = files::readRegularFile(whole, 1u << 20).value_or("");
+        files::writeAtomically(whole, bytes.substr(0, bytes.size() / 2));
+        paths.push_back(whole);
+    }
+    return paths;
+}
+
+// The reader alone on a following tick with nothing new: what keeping the parses leaves,
+// beside 0, 10 or 100 files that are not events yet.
 void BM_KeptReRead(benchmark::State& state) {
     auto& b = bench();
+    auto halfCopied = writeHalfCopiedFiles(b.events, static_cast<int>(state.range(0)));
     LatestEventsReader reader;
     reader.read(b.events);
     for (auto _ : state) {
         benchmark::DoNotOptimize(reader.read(b.events));
     }
+    for (const auto& path : halfCopied) {
+        fs::remove(path);
+    }
 }
-BENCHMARK(BM_KeptReRead)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5);
+BENCHMARK(BM_KeptReRead)
+    ->Arg(0)
+    ->Arg(10)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(5);
 
 }  // namespace
 
