@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/binary_plist_graph.h"
 #include "core/binary_plist_layout.h"
 
 namespace velmor {
@@ -57,7 +58,7 @@ bool passesBinaryPlistScreen(std::string_view bytes) {
         return true;
     }
     auto layout = readBinaryPlistLayout(bytes);
-    return layout && everyObjectIsHarmless(*layout);
+    return layout && everyObjectIsHarmless(*layout) && binaryPlistGraphIsBounded(*layout);
 }
 
 }  // namespace velmor
