@@ -83,20 +83,13 @@ private:
         if (!head || path_.size() >= static_cast<std::size_t>(kMaxPropertyListNesting)) {
             return false;
         }
+        // A count larger than the file leaves the walk to run off the end, which refuses it.
         const std::uint64_t references = referenceCount(*head);
-        if (!referencesFit(head->content, references)) {
-            return false;
-        }
         if (references > 0) {
             onPath_[static_cast<std::size_t>(object)] = true;
             path_.push_back({object, head->content, references});
         }
         return true;
-    }
-
-    bool referencesFit(std::size_t content, std::uint64_t references) const {
-        return content <= layout_.trailer &&
-               references <= (layout_.trailer - content) / layout_.referenceSize;
     }
 
     const BinaryPlistLayout& layout_;

@@ -5,7 +5,7 @@
 namespace velmor {
 
 // How far property-list containers may nest before a file is refused unread. An event file
-// nests 4 containers deep, a settings file 7, and the deepest real file we know of (a
+// nests 4 containers deep, a settings file 6, and the deepest real file we know of (a
 // terminal emulator's preferences) 13; 64 leaves ample room while every recursive step of
 // parsing, freeing, converting and comparing stays a few kilobytes of stack.
 inline constexpr int kMaxPropertyListNesting = 64;

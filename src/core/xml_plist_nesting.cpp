@@ -44,10 +44,6 @@ std::size_t findAnyOutsideQuotes(std::string_view text, std::size_t from,
     return kNowhere;
 }
 
-std::size_t after(std::size_t found, std::size_t length) {
-    return found == kNowhere ? kNowhere : found + length;
-}
-
 class NestingScan {
 public:
     explicit NestingScan(std::string_view xml) : xml_(xml) {}
@@ -61,17 +57,18 @@ public:
     }
 
 private:
-    // Reads the markup that begins after a '<' and says where scanning goes on.
+    // Reads the markup that begins after a '<' and says where scanning goes on: at the
+    // markup's last part, which never holds a '<'.
     std::size_t markupEnd(std::size_t at) {
         const std::string_view rest = xml_.substr(at);
         if (rest.starts_with("!--")) {
-            return after(xml_.find("-->", at + 3), 3);
+            return xml_.find("-->", at + 3);
         }
         if (rest.starts_with("![CDATA[")) {
-            return after(xml_.find("]]>", at + 8), 3);
+            return xml_.find("]]>", at + 8);
         }
         if (rest.starts_with("?")) {
-            return after(findOutsideQuotes(xml_, at, "?>"), 2);
+            return findOutsideQuotes(xml_, at, "?>");
         }
         if (rest.starts_with("!DOCTYPE")) {
             return doctypeEnd(at + 8);
@@ -82,29 +79,23 @@ private:
     std::size_t doctypeEnd(std::size_t at) const {
         const std::size_t stop = findAnyOutsideQuotes(xml_, at, "[>");
         if (stop != kNowhere && xml_[stop] == '[') {
-            return after(findOutsideQuotes(xml_, stop, "]>"), 2);
+            return findOutsideQuotes(xml_, stop, "]>");
         }
-        return after(stop, 1);
+        return stop;
     }
 
     // A tag's name runs to a blank or an angle bracket; its end is the next '>' outside
-    // quotes, and a '/' just before that end makes it empty.
+    // quotes, and a '/' just before that end makes it empty (and is no part of the name).
+    // A '<' before the end breaks the document there, so scanning goes on from it.
     std::size_t tagEnd(std::size_t at) {
         const std::size_t nameEnd = xml_.find_first_of(" \r\n\t<>", at);
-        if (nameEnd == kNowhere) {
-            return kNowhere;
-        }
         const std::size_t end = findAnyOutsideQuotes(xml_, nameEnd, "<>");
-        if (end == kNowhere || xml_[end] == '<') {
-            return end;
+        if (end != kNowhere && xml_[end] == '>') {
+            const bool empty = xml_[end - 1] == '/';
+            const std::size_t nameLength = nameEnd - at - (empty && nameEnd == end ? 1 : 0);
+            count(xml_.substr(at, nameLength), empty);
         }
-        const bool empty = xml_[end - 1] == '/';
-        std::string_view name = xml_.substr(at, nameEnd - at);
-        if (empty && nameEnd == end && name.ends_with('/')) {
-            name.remove_suffix(1);
-        }
-        count(name, empty);
-        return end + 1;
+        return end;
     }
 
     // An empty container still nests one level below its parent.

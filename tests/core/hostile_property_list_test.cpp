@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "core/binary_plist_screen.h"
 #include "core/property_list.h"
 #include "core/property_list_limits.h"
 #include "platform/file_user_defaults.h"
@@ -59,6 +60,24 @@ TEST(HostilePropertyLists, ShapesThatCrashOrStallTheParserAreRefused) {
         unclosed += "<array>";
     }
     EXPECT_TRUE(refused(testing::xmlPlistDocument(unclosed)));
+}
+
+// A file whose one object is a container claiming `count` references in eight bytes.
+std::string claimingContainer(char marker, std::uint64_t count) {
+    std::string bytes = std::string("bplist00") + marker + '\x13';
+    testing::appendBigEndian(bytes, count, 8);
+    bytes += std::string("\x08") + std::string(6, '\0') + "\x01\x01";
+    for (std::uint64_t field : {1, 0, 18}) {
+        testing::appendBigEndian(bytes, field, 8);
+    }
+    return bytes;
+}
+
+TEST(HostilePropertyLists, ContainersClaimingMoreThanTheFileHoldsAreScreenedOut) {
+    EXPECT_FALSE(passesBinaryPlistScreen(claimingContainer('\xAF', std::uint64_t{1} << 62)));
+    // Doubled, this dictionary's count would wrap around to an empty one.
+    EXPECT_FALSE(passesBinaryPlistScreen(claimingContainer('\xDF', std::uint64_t{1} << 63)));
+    EXPECT_TRUE(passesBinaryPlistScreen(claimingContainer('\xDF', 0)));
 }
 
 TEST(HostilePropertyLists, NestingUpToTheLimitReadsAndOneLevelMoreIsRefused) {

@@ -38,7 +38,7 @@ TEST_F(SharedFolder, PlantedFilesAreNoEventsAndStopNothing) {
     const fs::path events = eventsFolder(share);
     writeFile(events / "10000000-0000-4000-8000-000000000000.plist", chainedArraysBinary(100000));
     writeFile(events / "20000000-0000-4000-8000-000000000000.plist", chainedArraysBinary(30, 2));
-    writeFile(events / "30000000-0000-4000-8000-000000000000.plist", nestedArraysXml(100000));
+    writeFile(events / "30000000-0000-4000-8000-000000000000.plist", nestedArraysXml(60000));
     mine.join(share);
     ASSERT_FALSE(mine.host.notices.empty());
     EXPECT_EQ(mine.host.notices.back().first, "양방향 공유 참여 완료");
