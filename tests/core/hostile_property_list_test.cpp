@@ -102,12 +102,17 @@ TEST(HostilePropertyLists, NestingIsCountedWhereTheParserSeesTags) {
     }
     EXPECT_TRUE(refused(testing::xmlPlistDocument(quoted)));
     // ...and opening tags there open nothing.
+    std::string instruction = "<?hidden a=\"?>";
+    std::string subset = "<!DOCTYPE plist [";
     std::string hidden = "<array>";
     for (int i = 0; i < 2 * limit; ++i) {
+        instruction += "<array>";
+        subset += "<array>";
         hidden +=
             "<!-- <array> --><string><![CDATA[<dict>]]></string><array/><dict a=\"<array>\"/>";
     }
-    const auto wide = parsePropertyList(testing::xmlPlistDocument(hidden + "</array>"));
+    const auto wide = parsePropertyList(instruction + "\"?>" + subset + "]>" +
+                                        testing::xmlPlistDocument(hidden + "</array>"));
     ASSERT_TRUE(wide.has_value());
     EXPECT_EQ(wide->asArray()->size(), 6u * limit);
 }
