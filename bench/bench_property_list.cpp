@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/property_list.h"
+#include "core/xml_plist_nesting.h"
 #include "platform/in_memory_user_defaults.h"
 
 namespace {
@@ -47,6 +48,16 @@ void BM_ParseTrainedAlphabet(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_ParseTrainedAlphabet);
+
+// The share of parsing spent making sure the file cannot nest too deep.
+void BM_NestingScanTrainedAlphabet(benchmark::State& state) {
+    const std::string text = velmor::serializeXmlPropertyList(Value(trainedAlphabet()));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velmor::xmlPlistNestingIsBounded(text));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_NestingScanTrainedAlphabet);
 
 void BM_ReadLetterSamples(benchmark::State& state) {
     const velmor::platform::InMemoryUserDefaults defaults(trainedAlphabet());

@@ -12,6 +12,7 @@
 #include "core/binary_plist_screen.h"
 #include "core/c_locale_scope.h"
 #include "core/xml_date_text.h"
+#include "core/xml_plist_nesting.h"
 
 namespace velmor {
 
@@ -189,7 +190,7 @@ std::optional<Value> convert(plist_t node, int depth) {
 
 std::optional<Value> parsePropertyList(std::string_view bytes) {
     if (bytes.empty() || bytes.size() > std::numeric_limits<std::uint32_t>::max() ||
-        !passesBinaryPlistScreen(bytes)) {
+        !passesBinaryPlistScreen(bytes) || !xmlPlistNestingIsBounded(bytes)) {
         return std::nullopt;
     }
     // A terminated copy, so no part of the parser can run past the end of the input.

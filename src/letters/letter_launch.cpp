@@ -2,7 +2,9 @@
 
 #include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
+#include "platform/path_containment.h"
 #include "studio/web_address.h"
+#include "sync/sync_settings.h"
 
 namespace velmor {
 
@@ -22,6 +24,14 @@ bool namesApplicationBundle(std::string_view path) {
     return name.size() > kBundleExtension.size() && name.ends_with(kBundleExtension);
 }
 
+// Whoever can write the share folder could also plant an application bundle there and bind
+// a letter to it through an event; nothing the share folder delivers is ever run.
+bool liesInShareFolder(platform::Platform& platform, const std::string& path) {
+    const std::optional<std::string> share =
+        platform.defaults().string(defaults_key::kVelmorSyncFolder);
+    return share && !share->empty() && files::liesWithinFolder(path, *share);
+}
+
 void openWebAddress(platform::Platform& platform, const std::string& url) {
     const bool accepted = platform.workspace().openURL(url);
     VLStudioLog(platform,
@@ -35,7 +45,8 @@ void openApplication(platform::Platform& platform, const std::string& path) {
         VLStudioLog(platform, "studio=ALPHABET error=missing_app path=" + path);
         return;
     }
-    if (item != platform::ItemKind::folder || !namesApplicationBundle(path)) {
+    if (item != platform::ItemKind::folder || !namesApplicationBundle(path) ||
+        liesInShareFolder(platform, path)) {
         VLStudioLog(platform, "studio=ALPHABET error=not_app path=" + path);
         return;
     }
