@@ -226,13 +226,10 @@ protected:
     }
     std::vector<std::string> opened() const {
         std::vector<std::string> targets;
-        for (const auto& record : platform.records()) {
-            if (record.kind == "open-url") {
-                targets.push_back(*record.fields.at("url").asString());
-            } else if (record.kind == "open-file") {
-                targets.push_back(*record.fields.at("path").asString());
-            } else if (record.kind == "launch-app") {
-                targets.push_back(*record.fields.at("name").asString());
+        for (const auto& record : platform.records()) {  // each with one field: what opens
+            if (record.kind == "open-url" || record.kind == "open-file" ||
+                record.kind == "launch-app") {
+                targets.push_back(*record.fields.begin()->second.asString());
             }
         }
         return targets;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "support/gesture_fixture.h"
@@ -103,16 +102,6 @@ TEST_F(StrokeTracking, UpwardMovementFirstLeavesTheKickAtRest) {
     rightDrag(0, 90);
     EXPECT_GT(controller.lastDownMovementTime(), 0.0);
     EXPECT_DOUBLE_EQ(controller.downwardTravel(), 30.0);
-}
-
-TEST_F(StrokeTracking, HasDirectionsNeedsExactPatternAndMinimum) {
-    constexpr std::array<int, 2> rightDownPattern{direction::kRight, direction::kDown};
-    draw({0, 0}, {{60, 0}, {60, 30}});
-    EXPECT_FALSE(controller.hasDirections(rightDownPattern, 34.0));  // down measures 30
-    draw({0, 0}, {{60, 0}, {60, 34}});
-    EXPECT_TRUE(controller.hasDirections(rightDownPattern, 34.0));
-    draw({0, 0}, {{60, 0}, {60, 60}, {120, 60}});
-    EXPECT_FALSE(controller.hasDirections(rightDownPattern, 34.0));
 }
 
 TEST_F(StrokeTracking, StrokeNotesTargetApplicationAndMKey) {
