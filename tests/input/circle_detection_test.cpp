@@ -91,7 +91,20 @@ TEST_F(CircleDetection, EveryBoundFromBothSides) {
     EXPECT_EQ(circleOf(circleThenSpiral(0.55)), 1);  // turn about 2.5
     EXPECT_EQ(circleOf(circleThenSpiral(0.65)), 0);  // turn 2.65
     EXPECT_EQ(circleOf(dentedCircle(18)), 1);        // path 5.9 times the size
-    EXPECT_EQ(circleOf(dentedCircle(20)), 0);        // 6.4 times
+    // A square with a spike into it and its top side drawn three times: exactly 6.3 sides.
+    EXPECT_EQ(circleOf(polyline({{0, 0},
+                                 {50, 0},
+                                 {50, 15},
+                                 {50, 0},
+                                 {100, 0},
+                                 {0, 0},
+                                 {100, 0},
+                                 {100, 100},
+                                 {0, 100},
+                                 {0, 0}},
+                                25)),
+              1);
+    EXPECT_EQ(circleOf(dentedCircle(20)), 0);  // 6.4 times
 }
 
 }  // namespace

@@ -119,5 +119,22 @@ TEST_F(StrokeTracking, StrokeNotesTargetApplicationAndMKey) {
     EXPECT_FALSE(controller.mComboActive());
 }
 
+TEST_F(StrokeTracking, KickStepsCountOnlyAbove1Point5) {
+    rightDown(0, 0);
+    for (int i = 1; i <= 4; ++i) {
+        rightDrag(0, i * 1.5);  // steps of exactly 1.5: no movement at all
+    }
+    EXPECT_EQ(controller.downwardTravel(), 0.0);
+    for (int i = 1; i <= 4; ++i) {
+        rightDrag(0, 6 + i * 1.625);
+    }
+    EXPECT_DOUBLE_EQ(controller.downwardTravel(), 6.5);
+    rightDrag(0, 11);  // up by exactly 1.5: not yet the upward start
+    EXPECT_FALSE(controller.upwardStarted());
+    rightDrag(0, 9.375);
+    EXPECT_TRUE(controller.upwardStarted());
+    EXPECT_DOUBLE_EQ(controller.upwardTravel(), 1.625);
+}
+
 }  // namespace
 }  // namespace velmor::testing
