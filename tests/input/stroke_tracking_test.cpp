@@ -95,10 +95,19 @@ TEST_F(StrokeTracking, DownUpKickMeasuresThePause) {
 }
 
 TEST_F(StrokeTracking, UpwardMovementFirstLeavesTheKickAtRest) {
+    draw({0, 0}, {{0, 50}});  // a whole kick first, so that the next stroke must reset it
+    platform.simScheduler().passTime(0.5);
+    rightDrag(0, 0);
+    ASSERT_TRUE(controller.kickPauseDetected());
+
     draw({0, 100}, {{0, 80}, {0, 60}});
     EXPECT_EQ(controller.lastDownMovementTime(), 0.0);
+    EXPECT_EQ(controller.upwardStartTime(), 0.0);
     EXPECT_FALSE(controller.upwardStarted());
+    EXPECT_FALSE(controller.kickPauseDetected());
+    EXPECT_EQ(controller.kickMeasuredPause(), 0.0);
     EXPECT_EQ(controller.upwardTravel(), 0.0);
+    EXPECT_EQ(controller.downwardTravel(), 0.0);
     rightDrag(0, 90);
     EXPECT_GT(controller.lastDownMovementTime(), 0.0);
     EXPECT_DOUBLE_EQ(controller.downwardTravel(), 30.0);
