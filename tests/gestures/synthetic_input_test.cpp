@@ -72,6 +72,8 @@ TEST_F(SyntheticInput, ShowDesktopLogsExitAndDetail) {
     platform.runUntilIdle();
     const auto process = records("process");
     ASSERT_EQ(process.size(), 1u);
+    EXPECT_EQ(process[0].fields.at("stdout-piped"), Value::boolean(false));
+    EXPECT_EQ(process[0].fields.at("stderr-piped"), Value::boolean(true));
     const auto& arguments = *process[0].fields.at("args").asArray();
     ASSERT_EQ(arguments.size(), 2u);
     EXPECT_EQ(arguments[1], Value("tell application \"System Events\" to key code 105"));
