@@ -69,6 +69,16 @@ std::vector<Point> dentedCircle(double depth) {
     return points;
 }
 
+// Points on the circle of radius 50 around (300, 300), from one angle to another.
+std::vector<Point> arc(double from, double to, int steps) {
+    std::vector<Point> points;
+    for (int i = 0; i <= steps; ++i) {
+        const double angle = from + (to - from) * i / steps;
+        points.push_back({300 + 50 * std::cos(angle), 300 + 50 * std::sin(angle)});
+    }
+    return points;
+}
+
 std::vector<Point> rectangle(double width, double height) {
     return polyline({{0, 0}, {width, 0}, {width, height}, {0, height}, {0, 0}});
 }
@@ -105,6 +115,23 @@ TEST_F(CircleDetection, EveryBoundFromBothSides) {
                                 25)),
               1);
     EXPECT_EQ(circleOf(dentedCircle(20)), 0);  // 6.4 times
+}
+
+// Steps of half a turn or more around the centre count the short way round, a jump straight
+// across the middle as exactly half a turn forwards.
+TEST_F(CircleDetection, LongStepsAroundTheCentre) {
+    constexpr double pi = std::numbers::pi;
+    std::vector<Point> jump = arc(pi / 2, 2 * pi, 36);  // bottom, left, top, right
+    const std::vector<Point> back = arc(2 * pi, 1.5 * pi, 12);
+    jump.insert(jump.end(), back.begin() + 1, back.end() - 1);
+    jump.insert(jump.end(), {{300, 250}, {300, 350}});
+    EXPECT_EQ(circleOf(jump), 1);
+
+    std::vector<Point> chords{{250, 300}, {300, 250}};  // two quarter turns, then a half circle
+    const std::vector<Point> lower = arc(0, pi, 24);
+    chords.insert(chords.end(), lower.begin(), lower.end() - 1);
+    chords.push_back({250, 300});
+    EXPECT_EQ(circleOf(chords), 1);
 }
 
 }  // namespace
