@@ -121,10 +121,11 @@ TEST_F(GestureDispatch, VerticalStrokesScrollToAnEdge) {
 
 TEST_F(GestureDispatch, HeadShake) {
     polyline({{300, 300}, {240, 300}, {300, 300}, {240, 300}, {300, 310}});
+    polyline({{300, 300}, {500, 320}, {300, 340}, {500, 360}, {300, 384.9}});  // 84.9 down
     platform.runUntilIdle();
     const auto notifications = records("notification");
-    ASSERT_EQ(notifications.size(), 1u);
-    EXPECT_EQ(notifications[0].fields.at("name"), Value("VLShowHelp"));
+    ASSERT_EQ(notifications.size(), 2u);
+    EXPECT_EQ(notifications[1].fields.at("name"), Value("VLShowHelp"));
 
     // Too much vertical drift: judged by displacement, 90 down and 10 aside scrolls down.
     platform.clearRecords();
