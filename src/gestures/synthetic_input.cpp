@@ -42,7 +42,8 @@ void runScrollBurst(platform::Platform& platform, bool toTop) {
     }
     const std::int32_t delta = toTop ? kScrollBurstDelta : -kScrollBurstDelta;
     for (int i = 0; i < kScrollBurstEvents; ++i) {
-        if (auto event = events.createScrollWheelEvent(*source, delta)) {
+        if (auto event =
+                events.createScrollWheelEvent(*source, platform::ScrollUnit::pixel, 1, delta)) {
             events.post(*event);
         }
         platform.scheduler().sleepMicroseconds(kScrollBurstSpacingMicroseconds);

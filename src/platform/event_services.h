@@ -11,6 +11,9 @@ namespace velmor::platform {
 
 enum class TapResult { pass, swallow };
 
+// Units of a scroll-wheel event's deltas, numbered as the event services number them.
+enum class ScrollUnit : std::uint32_t { pixel = 0, line = 1 };
+
 // Called for every tapped event on the main thread; never fails, never blocks.
 using TapCallback = std::function<TapResult(std::uint32_t type, const Event& event)>;
 
@@ -53,8 +56,9 @@ public:
                                                      std::uint16_t keyCode, bool keyDown) = 0;
     virtual std::optional<Event> createMouseEvent(const EventSource& source, std::uint32_t type,
                                                   Point location, int button) = 0;
-    // A scroll-wheel event in pixel units with one wheel.
-    virtual std::optional<Event> createScrollWheelEvent(const EventSource& source,
+    // A scroll-wheel event; delta is the first wheel's.
+    virtual std::optional<Event> createScrollWheelEvent(const EventSource& source, ScrollUnit units,
+                                                        std::uint32_t wheelCount,
                                                         std::int32_t delta) = 0;
 
     // Posts at the HID event tap.

@@ -51,14 +51,6 @@ TEST(Value, EqualityFollowsFoundation) {
     EXPECT_NE(dictionary, array);
 }
 
-// Settings reads hand out copies of large sample arrays on every stroke.
-TEST(Value, CopiesShareTheirContainers) {
-    const Value original(Value::Array(10000, Value("sample")));
-    const Value copy = original;  // NOLINT(performance-unnecessary-copy-initialization)
-    EXPECT_EQ(copy.asArray(), original.asArray());
-    EXPECT_EQ(Value(Value::Dictionary{{"k", original}}).find("k")->asArray(), original.asArray());
-}
-
 TEST(Value, Utf16LengthCountsSurrogatePairs) {
     EXPECT_EQ(utf16Length("abc"), 3u);
     EXPECT_EQ(utf16Length("한글"), 2u);

@@ -26,7 +26,15 @@ TEST_F(SyntheticInput, MediaKeysArePressAndRelease) {
     VLPostMediaKey(platform, media::kPrevious);
     const auto posted = records("media");
     ASSERT_EQ(posted.size(), 4u);
-    EXPECT_EQ(posted[0].fields.at("data1"), Value::integer(0x100A00));
+    EXPECT_EQ(posted[0].fields, (Value::Dictionary{{"media", Value::integer(16)},
+                                                   {"data1", Value::integer(0x100A00)},
+                                                   {"data2", Value::integer(-1)},
+                                                   {"subtype", Value::integer(8)},
+                                                   {"flags", Value::integer(0)},
+                                                   {"x", Value::real(0)},
+                                                   {"y", Value::real(0)},
+                                                   {"timestamp", Value::real(0)},
+                                                   {"window", Value::integer(0)}}));
     EXPECT_EQ(posted[1].fields.at("data1"), Value::integer(0x100B00));
     EXPECT_EQ(posted[2].fields.at("data1"), Value::integer(0x120A00));
     EXPECT_EQ(posted[3].fields.at("media"), Value::integer(18));
@@ -46,7 +54,11 @@ TEST_F(SyntheticInput, SlowWorkReturnsBeforeItRuns) {
     EXPECT_TRUE(records("scroll").empty());
     EXPECT_TRUE(records("process").empty());
     platform.runUntilIdle();
-    EXPECT_EQ(records("scroll").size(), 140u);
+    const auto scrolls = records("scroll");
+    ASSERT_EQ(scrolls.size(), 140u);
+    EXPECT_EQ(scrolls[0].fields, (Value::Dictionary{{"delta", Value::integer(2000)},
+                                                    {"units", Value::integer(0)},  // pixels
+                                                    {"wheels", Value::integer(1)}}));
     EXPECT_EQ(records("process").size(), 1u);
 }
 
@@ -60,6 +72,8 @@ TEST_F(SyntheticInput, ShowDesktopLogsExitAndDetail) {
     platform.runUntilIdle();
     const auto process = records("process");
     ASSERT_EQ(process.size(), 1u);
+    EXPECT_EQ(process[0].fields.at("stdout-piped"), Value::boolean(false));
+    EXPECT_EQ(process[0].fields.at("stderr-piped"), Value::boolean(true));
     const auto& arguments = *process[0].fields.at("args").asArray();
     ASSERT_EQ(arguments.size(), 2u);
     EXPECT_EQ(arguments[1], Value("tell application \"System Events\" to key code 105"));

@@ -31,6 +31,10 @@ TEST_F(WindowActions, BrowserPagesUnlessItShowsYouTubeMusic) {
     platform.setFrontmostApplication("com.apple.Safari", 20, "Home - YouTube Music");
     strokeRight();
     EXPECT_EQ(firstMedia(), media::kNext);
+    ASSERT_EQ(records("ax-request").size(), 2u);  // the window, then its title
+    for (const auto& request : records("ax-request")) {
+        EXPECT_EQ(request.fields.at("timeout"), Value::real(0.15));
+    }
 
     platform.clearRecords();
     platform.setFrontmostApplication("com.apple.Safari", 20, "Mix - YOUTUBE MUSIC");
@@ -75,14 +79,25 @@ TEST_F(WindowActions, QuitAsksTheTargetOrPostsCommandQForItself) {
     EXPECT_EQ(records("key")[0].fields.at("key"), Value::integer(keys::kQ));
 }
 
-TEST_F(WindowActions, MinimiseSkipsATargetThatHasQuit) {
-    platform.setFrontmostApplication("com.example.Editor", 40, "Draft");
-    rightDown(100, 100);
-    platform.quitApplication(40);
-    dragTo(160, 100, 5);
-    dragTo(160, 160, 5);
-    rightUp(160, 160);
-    platform.runUntilIdle();
+TEST_F(WindowActions, MinimiseWaitsHalfASecondAndSkipsATargetThatHasQuit) {
+    const auto strokeRightDown = [this](bool quitMeanwhile) {
+        platform.clearRecords();
+        platform.setFrontmostApplication("com.example.Editor", 40, "Draft");
+        rightDown(100, 100);
+        if (quitMeanwhile) {
+            platform.quitApplication(40);
+        }
+        dragTo(160, 100, 5);
+        dragTo(160, 160, 5);
+        rightUp(160, 160);
+        platform.runUntilIdle();
+    };
+    strokeRightDown(false);
+    ASSERT_EQ(records("minimize").size(), 1u);
+    for (const auto& request : records("ax-request")) {
+        EXPECT_EQ(request.fields.at("timeout"), Value::real(0.5));
+    }
+    strokeRightDown(true);
     EXPECT_TRUE(records("ax-request").empty());
     EXPECT_TRUE(records("minimize").empty());
 }

@@ -62,6 +62,8 @@ TEST_F(EventRouting, WheelDuringHoldStepsVolumeThroughTheGate) {
     EXPECT_EQ(louder[0], Value("-e"));
     EXPECT_EQ(louder[1], Value("set v to output volume of (get volume settings)"));
     EXPECT_EQ(louder[3], Value("set volume output volume (v + 5)"));
+    EXPECT_EQ(processes[0].fields.at("stdout-piped"), Value::boolean(true));
+    EXPECT_EQ(processes[0].fields.at("stderr-piped"), Value::boolean(true));
     EXPECT_EQ((*processes[1].fields.at("args").asArray())[3],
               Value("set volume output volume (v - 5)"));
 

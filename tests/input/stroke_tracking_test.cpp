@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "support/gesture_fixture.h"
@@ -96,23 +95,22 @@ TEST_F(StrokeTracking, DownUpKickMeasuresThePause) {
 }
 
 TEST_F(StrokeTracking, UpwardMovementFirstLeavesTheKickAtRest) {
+    draw({0, 0}, {{0, 50}});  // a whole kick first, so that the next stroke must reset it
+    platform.simScheduler().passTime(0.5);
+    rightDrag(0, 0);
+    ASSERT_TRUE(controller.kickPauseDetected());
+
     draw({0, 100}, {{0, 80}, {0, 60}});
     EXPECT_EQ(controller.lastDownMovementTime(), 0.0);
+    EXPECT_EQ(controller.upwardStartTime(), 0.0);
     EXPECT_FALSE(controller.upwardStarted());
+    EXPECT_FALSE(controller.kickPauseDetected());
+    EXPECT_EQ(controller.kickMeasuredPause(), 0.0);
     EXPECT_EQ(controller.upwardTravel(), 0.0);
+    EXPECT_EQ(controller.downwardTravel(), 0.0);
     rightDrag(0, 90);
     EXPECT_GT(controller.lastDownMovementTime(), 0.0);
     EXPECT_DOUBLE_EQ(controller.downwardTravel(), 30.0);
-}
-
-TEST_F(StrokeTracking, HasDirectionsNeedsExactPatternAndMinimum) {
-    constexpr std::array<int, 2> rightDownPattern{direction::kRight, direction::kDown};
-    draw({0, 0}, {{60, 0}, {60, 30}});
-    EXPECT_FALSE(controller.hasDirections(rightDownPattern, 34.0));  // down measures 30
-    draw({0, 0}, {{60, 0}, {60, 34}});
-    EXPECT_TRUE(controller.hasDirections(rightDownPattern, 34.0));
-    draw({0, 0}, {{60, 0}, {60, 60}, {120, 60}});
-    EXPECT_FALSE(controller.hasDirections(rightDownPattern, 34.0));
 }
 
 TEST_F(StrokeTracking, StrokeNotesTargetApplicationAndMKey) {
@@ -128,6 +126,23 @@ TEST_F(StrokeTracking, StrokeNotesTargetApplicationAndMKey) {
     rightDown(0, 0);
     EXPECT_FALSE(controller.gestureTargetApp());
     EXPECT_FALSE(controller.mComboActive());
+}
+
+TEST_F(StrokeTracking, KickStepsCountOnlyAbove1Point5) {
+    rightDown(0, 0);
+    for (int i = 1; i <= 4; ++i) {
+        rightDrag(0, i * 1.5);  // steps of exactly 1.5: no movement at all
+    }
+    EXPECT_EQ(controller.downwardTravel(), 0.0);
+    for (int i = 1; i <= 4; ++i) {
+        rightDrag(0, 6 + i * 1.625);
+    }
+    EXPECT_DOUBLE_EQ(controller.downwardTravel(), 6.5);
+    rightDrag(0, 11);  // up by exactly 1.5: not yet the upward start
+    EXPECT_FALSE(controller.upwardStarted());
+    rightDrag(0, 9.375);
+    EXPECT_TRUE(controller.upwardStarted());
+    EXPECT_DOUBLE_EQ(controller.upwardTravel(), 1.625);
 }
 
 }  // namespace

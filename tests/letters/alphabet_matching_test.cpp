@@ -37,6 +37,10 @@ TEST(AlphabetMatchDecision, ThresholdsAndGaps) {
     EXPECT_TRUE(VLIsOpenStroke(drawnArc({100, 100}, 50, 300)));
     EXPECT_FALSE(VLIsOpenStroke(drawnArc({100, 100}, 50, 350)));
     EXPECT_FALSE(VLIsOpenStroke(std::vector<Point>{{5, 5}}));
+    // Ends exactly 0.48 of the larger side apart are still closed.
+    EXPECT_FALSE(VLIsOpenStroke(std::vector<Point>{{0, 0}, {100, 0}, {100, 60}, {0, 60}, {0, 48}}));
+    EXPECT_TRUE(
+        VLIsOpenStroke(std::vector<Point>{{0, 0}, {100, 0}, {100, 60}, {0, 60}, {0, 48.1}}));
 }
 
 struct MatchingTest : ::testing::Test {
@@ -95,6 +99,27 @@ TEST_F(MatchingTest, OpenOsFarStrokesAndTies) {
     EXPECT_EQ(lines[2],
               "studio=alphabet candidate=B error=0.000 second=0.000 gap=0.000 "
               "matched=NO reason=AMBIGUOUS");
+}
+
+TEST_F(MatchingTest, MatchLineOnlyBelowTheLogBound) {
+    // Samples of a straight stroke moved down by d: no warping helps, so the error is d.
+    const std::vector<Point> line = testing::polyline({{0, 0}, {200, 0}}, 10);
+    const auto trainMovedDown = [&](double d) {
+        LetterSample moved = *VLNormalizeAlphabetStroke(line);
+        for (Point& point : moved) {
+            point.y += d;
+        }
+        sim.platform.defaults().set(VLLetterTemplatesKey("L"),
+                                    Value(Value::Array(3, letterSampleValue(moved))));
+        sim.platform.defaults().setString(VLLetterActionKey("L"), "/Applications/L.app");
+    };
+    trainMovedDown(0.37);
+    EXPECT_FALSE(match(line));
+    trainMovedDown(0.4);
+    EXPECT_FALSE(match(line));
+    EXPECT_EQ(sim.logMessages(), std::vector<std::string>{"studio=alphabet candidate=L error=0.370 "
+                                                          "second=99.000 gap=98.630 matched=NO "
+                                                          "reason=SHAPE"});
 }
 
 }  // namespace

@@ -40,9 +40,10 @@ TEST(StrokeNormalization, RefusesTooFewPointsTooSmallTooShortAndTooTangled) {
 }
 
 TEST(StrokeNormalization, MapsIntoTheBoxAlongThePath) {
-    // A thin stroke keeps a narrow x range instead of being blown up.
+    // A thin stroke keeps a narrow x range instead of being blown up: 3 points wide is 3 / 15.
     const LetterSample thin = normalized(polyline({{100, 100}, {103, 250}, {100, 100}}, 5));
-    EXPECT_TRUE(std::ranges::all_of(thin, [](Point p) { return p.x >= 0 && p.x <= 0.2; }));
+    EXPECT_NEAR(std::ranges::max(thin, {}, &Point::x).x, 0.2, 0.005);
+    EXPECT_GE(std::ranges::min(thin, {}, &Point::x).x, 0.0);
     EXPECT_NEAR(thin[23].y, 1.0, 0.03);
 
     // Repeated points (zero-length segments) divide by nothing.
@@ -92,24 +93,42 @@ TEST(StrokeDistance, IdenticalGiveZeroAndMalformedGive99) {
     }
 }
 
-TEST(StrokeDistance, CurveErrorForgivesSpeedButNotDirection) {
-    const LetterSample m = normalized(testing::drawnM({0, 0}, 200, 150));
-    LetterSample hurried;  // the same path, drawn faster in the middle
-    for (std::size_t i = 0; i < hurried.size(); ++i) {
-        const double shift = std::round(3.0 * std::sin(std::numbers::pi * double(i) / 47.0));
-        hurried[i] = m[static_cast<std::size_t>(std::min(double(i) + shift, 47.0))];
-    }
-    const double pointError = VLStrokeError(m, hurried);
-    const double curveError = VLStrokeCurveError(m, hurried);
-    EXPECT_GT(pointError, 0.05);
-    EXPECT_LT(curveError, 0.5 * pointError);
-    EXPECT_DOUBLE_EQ(VLAdaptiveStrokeError(m, hurried), 0.55 * pointError + 0.45 * curveError);
-
+TEST(StrokeDistance, FollowsDrawingOrder) {
     const LetterSample c = normalized(testing::drawnArc({100, 100}, 60, 300));
     LetterSample reversed;
     std::reverse_copy(c.begin(), c.end(), reversed.begin());
     EXPECT_GT(VLStrokeError(c, reversed), 0.3);
     EXPECT_GT(VLStrokeCurveError(c, reversed), 0.3);
+}
+
+// Samples that stay at one point and jump to another at point `edge`.
+LetterSample stepAt(std::size_t edge, Point before, Point after) {
+    LetterSample sample;
+    for (std::size_t i = 0; i < sample.size(); ++i) {
+        sample[i] = i < edge ? before : after;
+    }
+    return sample;
+}
+
+TEST(StrokeDistance, CurveErrorByHand) {
+    // The jump of b comes five points after a's. No path within four points of the diagonal
+    // lines the jumps up, so the best one warps four points away and back (8 steps of 0.025)
+    // and still meets one point at distance 1: (0.2 + 1) / 48.
+    const LetterSample a = stepAt(20, {0, 0}, {1, 0});
+    const LetterSample b = stepAt(25, {0, 0}, {1, 0});
+    EXPECT_DOUBLE_EQ(VLStrokeError(a, b), 5.0 / 48.0);
+    EXPECT_DOUBLE_EQ(VLStrokeCurveError(a, b), 1.2 / 48.0);
+    EXPECT_DOUBLE_EQ(VLAdaptiveStrokeError(a, b), 0.55 * 5.0 / 48.0 + 0.45 * 1.2 / 48.0);
+    // Four points apart near the end: warped all the way, 8 steps and nothing else.
+    EXPECT_DOUBLE_EQ(VLStrokeCurveError(stepAt(43, {0, 0}, {1, 0}), stepAt(47, {0, 0}, {1, 0})),
+                     0.2 / 48.0);
+
+    // A point-wise error of 90 or more comes back unblended, though the curve error is less.
+    const LetterSample far = stepAt(25, {0, 90}, {200, 90});
+    const double pointError = VLStrokeError(stepAt(20, {0, 0}, {200, 0}), far);
+    ASSERT_GE(pointError, 90.0);
+    EXPECT_LT(VLStrokeCurveError(stepAt(20, {0, 0}, {200, 0}), far), pointError);
+    EXPECT_EQ(VLAdaptiveStrokeError(stepAt(20, {0, 0}, {200, 0}), far), pointError);
 }
 
 }  // namespace

@@ -22,6 +22,12 @@ bool maskSelects(std::uint64_t mask, std::uint32_t type) {
 
 class SimEventSource final : public platform::EventSource {};
 
+// How a created scroll event remembers what it was made with until it is posted: the
+// services' own continuous-scroll field (1 for pixel units), and a field number of the
+// simulation's own for the wheel count, which real events do not expose.
+constexpr int kScrollWheelEventIsContinuous = 88;
+constexpr int kSimScrollWheelCount = -1;
+
 }  // namespace
 
 struct SimEventServices::TapState {
@@ -151,12 +157,16 @@ std::optional<Event> SimEventServices::createMouseEvent(const platform::EventSou
 }
 
 std::optional<Event> SimEventServices::createScrollWheelEvent(const platform::EventSource&,
+                                                              platform::ScrollUnit units,
+                                                              std::uint32_t wheelCount,
                                                               std::int32_t delta) {
     if (consumeEventCreationFailure()) {
         return std::nullopt;
     }
     Event event(event_type::kScrollWheel, pointer_);
     event.setIntegerField(event_field::kScrollWheelDeltaAxis1, delta);
+    event.setIntegerField(kScrollWheelEventIsContinuous, units == platform::ScrollUnit::pixel);
+    event.setIntegerField(kSimScrollWheelCount, wheelCount);
     return event;
 }
 
@@ -173,11 +183,16 @@ void SimEventServices::post(const Event& event) {
             {{"type", Value::integer(event.type)},
              {"x", Value::real(event.location.x)},
              {"y", Value::real(event.location.y)},
+             {"button", Value::integer(event.integerField(event_field::kMouseButtonNumber))},
              {"marker", Value::integer(event.integerField(event_field::kSourceUserData))}});
     } else if (event.type == event_type::kScrollWheel) {
+        const bool pixels = event.integerField(kScrollWheelEventIsContinuous) != 0;
         recorder_.record(
             "scroll",
-            {{"delta", Value::integer(event.integerField(event_field::kScrollWheelDeltaAxis1))}});
+            {{"delta", Value::integer(event.integerField(event_field::kScrollWheelDeltaAxis1))},
+             {"units", Value::integer(static_cast<std::int64_t>(
+                           pixels ? platform::ScrollUnit::pixel : platform::ScrollUnit::line))},
+             {"wheels", Value::integer(event.integerField(kSimScrollWheelCount))}});
     } else {
         recorder_.record("post", {{"type", Value::integer(event.type)}});
     }
@@ -188,7 +203,14 @@ bool SimEventServices::postSystemDefined(const platform::SystemDefinedEvent& eve
         return false;
     }
     recorder_.record("media", {{"media", Value::integer(event.data1 >> 16)},
-                               {"data1", Value::integer(event.data1)}});
+                               {"data1", Value::integer(event.data1)},
+                               {"data2", Value::integer(event.data2)},
+                               {"subtype", Value::integer(event.subtype)},
+                               {"flags", Value::unsignedInteger(event.modifierFlags)},
+                               {"x", Value::real(event.location.x)},
+                               {"y", Value::real(event.location.y)},
+                               {"timestamp", Value::real(event.timestamp)},
+                               {"window", Value::integer(event.windowNumber)}});
     return true;
 }
 

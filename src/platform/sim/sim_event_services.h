@@ -36,6 +36,8 @@ public:
                                                     std::uint32_t type, Point location,
                                                     int button) override;
     std::optional<platform::Event> createScrollWheelEvent(const platform::EventSource& source,
+                                                          platform::ScrollUnit units,
+                                                          std::uint32_t wheelCount,
                                                           std::int32_t delta) override;
     void post(const platform::Event& event) override;
     bool postSystemDefined(const platform::SystemDefinedEvent& event) override;

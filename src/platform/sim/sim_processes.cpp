@@ -7,7 +7,10 @@ platform::ProcessOutcome SimProcesses::runAndWait(const platform::ProcessRequest
     for (const auto& argument : request.arguments) {
         arguments.emplace_back(argument);
     }
-    recorder_.record("process", {{"path", Value(request.path)}, {"args", Value(arguments)}});
+    recorder_.record("process", {{"path", Value(request.path)},
+                                 {"args", Value(arguments)},
+                                 {"stdout-piped", Value::boolean(request.pipeStandardOutput)},
+                                 {"stderr-piped", Value::boolean(request.pipeStandardError)}});
 
     auto scripted = outcomes_.find(request.path);
     platform::ProcessOutcome outcome;
