@@ -31,7 +31,8 @@ TEST_F(PosterTest, KeyCombinationsArriveAsPostedAndLeaveTheUsersModifiersAsTheyW
     ASSERT_TRUE(poster.keyCombination({XK_Alt_L}, XK_Left));
     ASSERT_TRUE(client_->waitFor("KeyRelease Alt_L state=0x8"))
         << ::testing::PrintToString(client_->received());
-    EXPECT_EQ(client_->count("KeyPress Left state=0x8"), 1) << ::testing::PrintToString(client_->received());
+    EXPECT_EQ(client_->count("KeyPress Left state=0x8"), 1)
+        << ::testing::PrintToString(client_->received());
     const KeyCode shift = XKeysymToKeycode(display_->get(), XK_Shift_L);
     EXPECT_EQ(heldModifierKeys(display_->get()), std::vector<KeyCode>{shift});
     ASSERT_TRUE(session_.xdotool({"keyup", "shift"}));

@@ -34,6 +34,7 @@ TapThread::~TapThread() {
 void TapThread::run() {
     while (!stop_) {
         pump_->waitAndDispatch(std::chrono::milliseconds(20));
+        holding_ = pump_->holding();
     }
 }
 
@@ -60,6 +61,14 @@ bool TapThread::waitForSeen(std::uint32_t type, int times) const {
         const std::vector<std::uint32_t> seen = seenTypes();
         return std::count(seen.begin(), seen.end(), type) >= times;
     });
+}
+
+}  // namespace velmor::x11::testing
+
+namespace velmor::x11::testing {
+
+bool TapThread::waitForHold(bool holding) const {
+    return waitUntil([&] { return holding_.load() == holding; });
 }
 
 }  // namespace velmor::x11::testing

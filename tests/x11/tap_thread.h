@@ -32,6 +32,9 @@ public:
     std::vector<std::uint32_t> seenTypes() const;
     std::vector<platform::Event> dropped() const;
     bool waitForSeen(std::uint32_t type, int times = 1) const;
+    // Waits until the pump has finished taking a hold (the M key is the tap's from then on),
+    // or, with false, ending one.
+    bool waitForHold(bool holding = true) const;
 
 private:
     TapAnswer onEvent(const platform::Event& event);
@@ -47,6 +50,7 @@ private:
     std::vector<std::uint32_t> seen_;
     std::vector<platform::Event> dropped_;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> holding_{false};
     std::thread thread_;
 };
 
