@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/x11/display.h"
-#include "x11/recording_client.h"
+#include "x11/recording_client_runner.h"
 #include "x11/x_session.h"
 
 namespace velmor::x11::testing {

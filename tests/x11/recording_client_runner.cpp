@@ -1,7 +1,8 @@
+#include "x11/recording_client_runner.h"
+
 #include <algorithm>
 #include <fstream>
 
-#include "x11/recording_client.h"
 #include "x11/wait_until.h"
 
 namespace velmor::x11::testing {
