@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/x11/event_translation.h"
 #include "x11/desktop_fixture.h"
 #include "x11/tap_thread.h"
 
@@ -79,18 +80,24 @@ TEST_F(TapTest, PressesInAHoldThatWantToPassAreDroppedAndReported) {
                    : TapAnswer::pass;
     });
     ASSERT_TRUE(tap.grabbed());
-    ASSERT_TRUE(
-        userInClient({"mousedown", "3", "click", "2", "click", "4", "click", "9", "mouseup", "3"}));
+    ASSERT_TRUE(userInClient({"mousedown", "3", "click", "2", "click", "4", "click", "5", "click",
+                              "6", "click", "9", "mouseup", "3"}));
     ASSERT_TRUE(tap.waitForSeen(type::kRightMouseUp));
     ASSERT_TRUE(leftClickArrives());
 
     const std::vector<platform::Event> dropped = tap.dropped();
-    ASSERT_EQ(dropped.size(), 3u);
+    ASSERT_EQ(dropped.size(), 5u);
+    namespace field = platform::event_field;
     EXPECT_EQ(dropped[0].type, type::kOtherMouseDown);
-    EXPECT_EQ(dropped[0].integerField(platform::event_field::kMouseButtonNumber), 2);
+    EXPECT_EQ(dropped[0].integerField(field::kMouseButtonNumber), 2);
+    // The wheel: away from the user, towards the user, sideways on the second axis.
     EXPECT_EQ(dropped[1].type, type::kScrollWheel);
-    EXPECT_EQ(dropped[1].integerField(platform::event_field::kScrollWheelDeltaAxis1), 1);
-    EXPECT_EQ(dropped[2].integerField(platform::event_field::kMouseButtonNumber), 4);
+    EXPECT_EQ(dropped[1].integerField(field::kScrollWheelDeltaAxis1), 1);
+    EXPECT_EQ(dropped[2].integerField(field::kScrollWheelDeltaAxis1), -1);
+    EXPECT_EQ(dropped[3].integerField(field::kScrollWheelDeltaAxis1), 0);
+    EXPECT_EQ(dropped[3].integerField(kScrollWheelDeltaAxis2), 1);
+    EXPECT_EQ(dropped[4].type, type::kOtherMouseDown);
+    EXPECT_EQ(dropped[4].integerField(field::kMouseButtonNumber), 4);
     const std::vector<std::string> received = client_->received();
     EXPECT_FALSE(mentionsButton(received, "2"));
     EXPECT_FALSE(mentionsButton(received, "3"));
