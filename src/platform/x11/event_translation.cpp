@@ -6,10 +6,19 @@ namespace {
 namespace type = platform::event_type;
 namespace field = platform::event_field;
 
-// X numbers the extra side buttons from 8 on, after the four wheel buttons; the event
-// services number every button from 0 (left) without gaps.
+// The event services number left 0, right 1, middle 2 and the side buttons on from 3; X
+// numbers left 1, middle 2, right 3, and the side buttons from 8, after the wheel's four.
 std::int64_t buttonNumber(unsigned int button) {
-    return button >= 8 ? static_cast<std::int64_t>(button) - 5 : button - 1;
+    switch (button) {
+        case Button1:
+            return 0;
+        case Button2:
+            return 2;
+        case Button3:
+            return 1;
+        default:
+            return static_cast<std::int64_t>(button) - 5;
+    }
 }
 
 platform::Event pointerEvent(std::uint32_t eventType, const XButtonEvent& button) {

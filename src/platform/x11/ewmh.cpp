@@ -62,9 +62,15 @@ std::vector<Window> Ewmh::clientWindows() const {
 }
 
 bool Ewmh::iconify(Window window) {
+    // The request is a message to the root window, which cannot tell a window that is gone.
     ErrorTrap trap(display_.get());
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display_.get(), window, &attributes) == 0 || trap.sync() != Success) {
+        return false;
+    }
     const Status sent = XIconifyWindow(display_.get(), window, DefaultScreen(display_.get()));
-    return sent != 0 && trap.sync() == Success;
+    XFlush(display_.get());
+    return sent != 0;
 }
 
 int Ewmh::closeWindowsOf(pid_t pid) {
@@ -81,7 +87,8 @@ int Ewmh::closeWindowsOf(pid_t pid) {
 }
 
 void Ewmh::showDesktop(bool show) {
-    sendToRoot(None, display_.atoms().netShowingDesktop, show ? 1 : 0);
+    // A message about the whole desktop names the root window itself.
+    sendToRoot(display_.root(), display_.atoms().netShowingDesktop, show ? 1 : 0);
     XFlush(display_.get());
 }
 

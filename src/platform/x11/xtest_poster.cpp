@@ -35,9 +35,9 @@ bool XTestPoster::keyCombination(std::initializer_list<KeySym> modifiers, KeySym
     ::Display* display = display_.get();
     std::vector<KeyCode> combination;
     for (KeySym sym : modifiers) {
-        combination.push_back(XKeysymToKeycode(display, sym));
+        combination.push_back(sym == NoSymbol ? 0 : XKeysymToKeycode(display, sym));
     }
-    combination.push_back(XKeysymToKeycode(display, key));
+    combination.push_back(key == NoSymbol ? 0 : XKeysymToKeycode(display, key));
     for (KeyCode code : combination) {
         if (code == 0) {
             return false;
