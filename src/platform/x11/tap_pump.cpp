@@ -1,0 +1,102 @@
+#include "platform/x11/tap_pump.h"
+
+#include <X11/keysym.h>
+#include <poll.h>
+
+#include "platform/x11/event_translation.h"
+
+namespace velmor::x11 {
+namespace {
+
+constexpr unsigned int kAnyButtonMask =
+    Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask;
+
+unsigned int maskOfButton(unsigned int button) {
+    return button >= Button1 && button <= Button5 ? Button1Mask << (button - Button1) : 0;
+}
+
+bool isPointerEvent(const XEvent& event) {
+    return event.type == ButtonPress || event.type == ButtonRelease || event.type == MotionNotify;
+}
+
+}  // namespace
+
+TapPump::TapPump(Display& display, Callback callback, DroppedPress dropped)
+    : display_(display),
+      callback_(std::move(callback)),
+      dropped_(std::move(dropped)),
+      mKey_(XKeysymToKeycode(display.get(), XK_m)) {}
+
+int TapPump::dispatchPending() {
+    int handled = 0;
+    while (XPending(display_.get()) > 0) {
+        XEvent event;
+        XNextEvent(display_.get(), &event);
+        handleEvent(event);
+        ++handled;
+    }
+    return handled;
+}
+
+bool TapPump::waitAndDispatch(std::chrono::milliseconds timeout) {
+    if (XPending(display_.get()) == 0) {
+        pollfd readable{display_.fileDescriptor(), POLLIN, 0};
+        if (poll(&readable, 1, static_cast<int>(timeout.count())) <= 0) {
+            return false;
+        }
+    }
+    return dispatchPending() > 0;
+}
+
+void TapPump::handleEvent(const XEvent& event) {
+    const std::optional<platform::Event> translated = translateEvent(event, mKey_);
+    TapAnswer answer = translated ? ask(*translated) : TapAnswer::pass;
+    const bool pressDuringHold = holding_ && event.type == ButtonPress;
+    if (pressDuringHold && answer == TapAnswer::pass) {
+        if (dropped_ && translated) {
+            dropped_(*translated);
+        }
+        answer = TapAnswer::swallow;
+    }
+    answerServer(event, answer);
+    trackHold(event, answer);
+}
+
+TapAnswer TapPump::ask(const platform::Event& event) const {
+    try {
+        return callback_(event.type, event);
+    } catch (...) {
+        // A failing callback must not leave the pointer frozen or eat the user's click.
+        return TapAnswer::pass;
+    }
+}
+
+void TapPump::answerServer(const XEvent& event, TapAnswer answer) {
+    const bool pass = answer == TapAnswer::pass;
+    if (isPointerEvent(event)) {
+        XAllowEvents(display_.get(), pass ? ReplayPointer : AsyncPointer, CurrentTime);
+    } else if (event.type == KeyPress || event.type == KeyRelease) {
+        XAllowEvents(display_.get(), pass ? ReplayKeyboard : AsyncKeyboard, CurrentTime);
+    } else {
+        return;
+    }
+    XFlush(display_.get());
+}
+
+void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
+    if (event.type == ButtonPress && !holding_ && answer == TapAnswer::swallow) {
+        holding_ = true;
+        if (event.xbutton.button == Button3) {
+            mKeyGrab_.emplace(display_, mKey_);
+        }
+    } else if (event.type == ButtonRelease && holding_) {
+        const unsigned int stillDown =
+            event.xbutton.state & kAnyButtonMask & ~maskOfButton(event.xbutton.button);
+        if (stillDown == 0) {
+            holding_ = false;
+            mKeyGrab_.reset();
+        }
+    }
+}
+
+}  // namespace velmor::x11

@@ -1,0 +1,24 @@
+#include "platform/x11/wheel_poster.h"
+
+#include <X11/extensions/XTest.h>
+
+#include <cstdlib>
+
+namespace velmor::x11 {
+
+bool WheelPoster::scroll(int clicks) {
+    if (!display_) {
+        return false;
+    }
+    const std::lock_guard lock(mutex_);
+    ::Display* display = display_->get();
+    const unsigned int button = clicks > 0 ? Button4 : Button5;
+    for (int i = 0; i < std::abs(clicks); ++i) {
+        XTestFakeButtonEvent(display, button, True, CurrentTime);
+        XTestFakeButtonEvent(display, button, False, CurrentTime);
+    }
+    XSync(display, False);
+    return true;
+}
+
+}  // namespace velmor::x11

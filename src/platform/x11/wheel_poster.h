@@ -1,0 +1,28 @@
+#pragma once
+
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "platform/x11/display.h"
+
+namespace velmor::x11 {
+
+// Wheel clicks through XTest on a connection of its own, so a background thread can scroll
+// while the tap's thread keeps its connection. Calls from several threads take turns.
+class WheelPoster {
+public:
+    // Connects to the server named by `name`, or by $DISPLAY when it is empty.
+    explicit WheelPoster(const std::string& name = {}) : display_(Display::open(name)) {}
+
+    bool connected() const { return display_.has_value(); }
+    // Clicks the wheel `clicks` times away from the user (button 4) when positive, towards
+    // the user (button 5) when negative; the server has them when this returns.
+    bool scroll(int clicks);
+
+private:
+    std::mutex mutex_;
+    std::optional<Display> display_;
+};
+
+}  // namespace velmor::x11

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <initializer_list>
+
+#include "core/point.h"
+#include "platform/x11/display.h"
+#include "platform/x11/pointer_grab.h"
+
+namespace velmor::x11 {
+
+// Synthetic clicks and keys through XTest, on the tap's own connection and so on the tap's
+// thread. The grab is lifted around a click, so the click goes to the window under the
+// pointer and never comes back to the tap.
+class XTestPoster {
+public:
+    XTestPoster(Display& display, PointerGrab& grab) : display_(display), grab_(grab) {}
+
+    // Moves the pointer to `at`, presses and releases `button` there.
+    void click(Point at, unsigned int button = Button3);
+    // Presses the modifiers and the key, then lets go in reverse order. Modifiers the user
+    // holds are let go first and pressed again afterwards, so they neither mix in nor stay
+    // stuck. False, and nothing posted, when the keyboard has no key for one of the syms.
+    bool keyCombination(std::initializer_list<KeySym> modifiers, KeySym key);
+
+private:
+    Display& display_;
+    PointerGrab& grab_;
+};
+
+}  // namespace velmor::x11

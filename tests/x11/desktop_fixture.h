@@ -1,0 +1,75 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/x11/display.h"
+#include "x11/recording_client_runner.h"
+#include "x11/x_session.h"
+
+namespace velmor::x11::testing {
+
+// A fresh desktop per test: its own X server and window manager, a recording client's
+// window on it, a connection for the test's own questions and a folder for its files.
+class DesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!session_.ready()) {
+            GTEST_SKIP() << session_.problem();
+        }
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "velmor-x11-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        display_ = session_.connect();
+        ASSERT_TRUE(display_);
+        client_.emplace(session_, folder_ / "received.txt");
+        ASSERT_TRUE(client_->ready()) << "the recording client mapped no window";
+    }
+
+    void TearDown() override {
+        client_.reset();
+        if (!folder_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+
+    // The middle of the client's window in root coordinates, as xdotool arguments.
+    std::vector<std::string> moveToClient(int offset = 0) const {
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        XTranslateCoordinates(display_->get(), client_->window(), display_->root(), 300, 200, &x,
+                              &y, &child);
+        return {"mousemove", std::to_string(x + offset), std::to_string(y + offset)};
+    }
+
+    // Plays the user: xdotool with the pointer first moved into the client's window.
+    bool userInClient(std::vector<std::string> actions, int offset = 0) const {
+        std::vector<std::string> arguments = moveToClient(offset);
+        arguments.insert(arguments.end(), actions.begin(), actions.end());
+        return session_.xdotool(arguments);
+    }
+
+    // A left click as a marker: once the client has it, everything the user did before
+    // has reached it too.
+    bool leftClickArrives() {
+        const int before = client_->count("ButtonRelease 1 state=0x100");
+        return userInClient({"click", "1"}) &&
+               client_->waitFor("ButtonRelease 1 state=0x100", before + 1);
+    }
+
+    XSession session_;
+    std::filesystem::path folder_;
+    std::optional<Display> display_;
+    std::optional<RecordingClient> client_;
+};
+
+}  // namespace velmor::x11::testing
