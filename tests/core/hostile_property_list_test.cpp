@@ -10,6 +10,7 @@
 #include "core/binary_plist_screen.h"
 #include "core/property_list.h"
 #include "core/property_list_limits.h"
+#include "core/xml_plist_nesting.h"
 #include "platform/file_user_defaults.h"
 #include "support/hostile_plists.h"
 #include "support/temp_home.h"
@@ -89,6 +90,8 @@ TEST(HostilePropertyLists, NestingUpToTheLimitReadsAndOneLevelMoreIsRefused) {
     EXPECT_TRUE(refused(nestedArraysXml(limit + 1)));
     // Empty containers nest too.
     EXPECT_TRUE(refused(nestedArraysXml(limit, "<dict/>")));
+    // Stray closing tags in front buy no deeper nesting.
+    EXPECT_FALSE(xmlPlistNestingIsBounded("</array></dict>" + nestedArraysXml(limit + 1)));
 }
 
 TEST(HostilePropertyLists, NestingIsCountedWhereTheParserSeesTags) {

@@ -68,6 +68,12 @@ TEST_F(SharedFolder, AnApplicationTheShareDeliversNeverRuns) {
     fs::create_directories(elsewhere);
     launch(elsewhere);
     EXPECT_EQ(opened(), 1u);
+
+    // A share folder that is offline still covers what the system knows to lie under it.
+    mine.defaults().setString("VLVelmorSyncV2Folder", (cloud.path() / "Offline").string());
+    mine.platform.installApplication((cloud.path() / "Offline/X.app").string(), "com.x");
+    launch(cloud.path() / "Offline/X.app");
+    EXPECT_EQ(opened(), 1u);
 }
 
 }  // namespace
