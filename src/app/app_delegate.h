@@ -16,7 +16,7 @@ namespace velmor {
 // The application delegate: start-up, the accessibility permission and the input status,
 // the status menu with its alerts, launch at login, the letter dialogs and Velmor Sync.
 // Lives as long as the process; timers and observers refer to it.
-class VLAppDelegate final : public VLSyncHost, public VLStudioHost {
+class VLAppDelegate final : public VLStudioHost {
 public:
     explicit VLAppDelegate(platform::Platform& platform);
     ~VLAppDelegate() override;

@@ -1,6 +1,6 @@
 #include "app/app_entry.h"
 
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 #include "platform/file_user_defaults.h"
 
 namespace velmor {

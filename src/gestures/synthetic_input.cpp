@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/text.h"
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 

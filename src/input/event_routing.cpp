@@ -63,7 +63,7 @@ TapResult VLMouseController::routeKey(std::uint32_t eventType, const platform::E
         return TapResult::pass;
     }
     if (eventType == type::kKeyDown && rightDown_) {
-        mComboActive_ = true;
+        stroke_.mComboActive = true;
         suppressMKeyUp_ = true;
         return TapResult::swallow;
     }

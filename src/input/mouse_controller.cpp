@@ -1,5 +1,7 @@
 #include "input/mouse_controller.h"
 
+#include "gestures/gesture_dispatch.h"
+
 namespace velmor {
 
 namespace {
@@ -43,6 +45,11 @@ void VLMouseController::ensureEventTapEnabled() {
 
 void VLMouseController::tapWatchdogFired() {
     ensureEventTapEnabled();
+}
+
+void VLMouseController::finishGestureAtPoint(Point point) {
+    recordGesturePoint(point);
+    GestureDispatch(platform_, stroke_).run(point);
 }
 
 bool VLMouseController::isEventTapEnabled() const {

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "core/string_format.h"
-#include "gestures/gesture_log.h"
 #include "letters/alphabet_match_decision.h"
 #include "letters/decoded_sample_memo.h"
 #include "letters/letter_recognition.h"
@@ -9,6 +8,7 @@
 #include "letters/letter_store.h"
 #include "letters/stroke_distance.h"
 #include "letters/stroke_normalization.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 

@@ -1,8 +1,8 @@
 #include <string>
 
-#include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
-#include "studio/web_address.h"
+#include "log/gesture_log.h"
+#include "web/web_address.h"
 
 namespace velmor {
 

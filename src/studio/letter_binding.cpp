@@ -1,9 +1,9 @@
-#include "gestures/gesture_log.h"
 #include "letters/letter_store.h"
+#include "log/gesture_log.h"
 #include "studio/letter_dialog.h"
 #include "studio/path_names.h"
 #include "studio/studio_texts.h"
-#include "studio/web_address.h"
+#include "web/web_address.h"
 
 namespace velmor {
 

@@ -4,7 +4,7 @@
 #include "letters/letter_store.h"
 #include "studio/path_names.h"
 #include "studio/studio_texts.h"
-#include "studio/web_address.h"
+#include "web/web_address.h"
 
 namespace velmor {
 

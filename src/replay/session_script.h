@@ -35,14 +35,13 @@ struct SessionScript {
 // Splits one line into words: blanks separate, "#" outside quotes starts a comment,
 // double-quoted strings may hold blanks with \" and \\. Nothing on a malformed line, with
 // the reason in `error`.
-std::optional<std::vector<SessionWord>> VLSplitSessionLine(std::string_view line,
-                                                           std::string& error);
+std::optional<std::vector<SessionWord>> splitSessionLine(std::string_view line, std::string& error);
 
 // Parses and checks a whole session text.
-SessionScript VLParseSession(std::string_view text);
+SessionScript parseSession(std::string_view text);
 
 // Numbers as the session writes them: C-locale decimal text, nothing else on the word.
-std::optional<double> VLSessionNumber(std::string_view word);
-std::optional<long long> VLSessionInteger(std::string_view word);
+std::optional<double> sessionNumber(std::string_view word);
+std::optional<long long> sessionInteger(std::string_view word);
 
 }  // namespace velmor

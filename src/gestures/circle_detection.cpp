@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "core/bounding_box.h"
-#include "input/mouse_controller.h"
+#include "gestures/stroke.h"
 
 namespace velmor {
 
@@ -57,8 +57,7 @@ double sweptAngle(std::span<const Point> trace, Point centre) {
 
 }  // namespace
 
-int VLMouseController::circleLaunchDirection() const {
-    const std::span<const Point> trace(trace_);
+int VLCircleLaunchDirection(std::span<const Point> trace) {
     if (trace.size() < kMinimumCirclePoints) {
         return 0;
     }

@@ -25,9 +25,9 @@ private:
 
 // {"t":..., "kind":..., fields...}; a panel's missing result and a shown setting's missing
 // value are null.
-std::string VLJsonRecord(double t, std::string_view kind, const Value::Dictionary& fields);
+std::string jsonRecord(double t, std::string_view kind, const Value::Dictionary& fields);
 
 // "   12.345  kind key=value ..."; a shown menu takes one line per item.
-std::string VLTextRecord(double t, std::string_view kind, const Value::Dictionary& fields);
+std::string textRecord(double t, std::string_view kind, const Value::Dictionary& fields);
 
 }  // namespace velmor

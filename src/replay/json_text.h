@@ -13,15 +13,15 @@ enum class ControlEscapes { unicode, readable };
 
 // A JSON string: quotes, backslashes and control characters escaped, UTF-8 passed through;
 // bytes that are not UTF-8 become U+FFFD.
-void VLAppendJsonString(std::string& out, std::string_view text,
-                        ControlEscapes escapes = ControlEscapes::unicode);
+void appendJsonString(std::string& out, std::string_view text,
+                      ControlEscapes escapes = ControlEscapes::unicode);
 
 // A property-list value as JSON: numbers as numbers (a real that is not finite as null),
 // booleans as true/false, dates as seconds since 2001, data as a hex string.
-void VLAppendJsonValue(std::string& out, const Value& value,
-                       ControlEscapes escapes = ControlEscapes::unicode);
+void appendJsonValue(std::string& out, const Value& value,
+                     ControlEscapes escapes = ControlEscapes::unicode);
 
 // The shortest text that reads back as the same double.
-std::string VLShortestNumberText(double number);
+std::string shortestNumberText(double number);
 
 }  // namespace velmor

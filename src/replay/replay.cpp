@@ -1,31 +1,20 @@
-#include "app/replay.h"
+#include "replay/replay.h"
 
 #include <system_error>
 
-#include "app/replay_clock.h"
-#include "app/session_runner.h"
-#include "app/session_script.h"
 #include "core/uuid.h"
 #include "platform/files.h"
+#include "platform/resource_folder.h"
 #include "platform/sim/sim_platform.h"
-
-#ifndef VELMOR_RESOURCE_DIR
-#define VELMOR_RESOURCE_DIR ""
-#endif
+#include "replay/replay_clock.h"
+#include "replay/session_runner.h"
+#include "replay/session_script.h"
 
 namespace velmor {
 
 namespace {
 
 constexpr std::uint64_t kMaxSessionBytes = 16u << 20;
-
-std::optional<std::filesystem::path> resourceDirectory() {
-    const std::filesystem::path directory(VELMOR_RESOURCE_DIR);
-    if (directory.empty()) {
-        return std::nullopt;
-    }
-    return directory;
-}
 
 // The home folder of the simulated machine, with the Desktop that the log lives on.
 std::optional<std::filesystem::path> prepareHome(const ReplayOptions& options) {
@@ -42,8 +31,8 @@ std::optional<std::filesystem::path> prepareHome(const ReplayOptions& options) {
 
 }  // namespace
 
-std::optional<ReplayOptions> VLParseReplayArguments(std::span<const std::string> words,
-                                                    std::string& error) {
+std::optional<ReplayOptions> parseReplayArguments(std::span<const std::string> words,
+                                                  std::string& error) {
     ReplayOptions options;
     bool haveSession = false;
     for (std::size_t index = 0; index < words.size(); ++index) {
@@ -71,14 +60,14 @@ std::optional<ReplayOptions> VLParseReplayArguments(std::span<const std::string>
     return options;
 }
 
-int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err) {
+int runReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err) {
     const std::string where = options.session.string();
     const auto text = files::readRegularFile(options.session, kMaxSessionBytes);
     if (!text) {
         err << "velmor replay: cannot read the session file " << where << '\n';
         return 1;
     }
-    const SessionScript script = VLParseSession(*text);
+    const SessionScript script = parseSession(*text);
     if (script.error) {
         err << where << ':' << script.error->line << ": " << script.error->message << '\n'
             << "velmor replay: nothing was run\n";
@@ -90,7 +79,7 @@ int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& e
         return 1;
     }
 
-    sim::SimPlatform sim(sim::SimOptions{*home, false, resourceDirectory()});
+    sim::SimPlatform sim(sim::SimOptions{*home, false, platform::findResourceFolder()});
     resumeMachineClock(sim, *home);
     Transcript transcript(out, options.format);
     transcript.write(sim.elapsed(), "home", {{"path", Value(home->string())}});

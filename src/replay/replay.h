@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "app/transcript.h"
+#include "replay/transcript.h"
 
 namespace velmor {
 
@@ -18,11 +18,11 @@ struct ReplayOptions {
 };
 
 // Reads "SESSION [--json] [--home DIR]"; nothing when the words do not fit, with the reason.
-std::optional<ReplayOptions> VLParseReplayArguments(std::span<const std::string> words,
-                                                    std::string& error);
+std::optional<ReplayOptions> parseReplayArguments(std::span<const std::string> words,
+                                                  std::string& error);
 
 // `velmor replay`: runs the session through the whole program on the simulated platform and
 // writes the transcript to out, diagnostics to err. 0 when the session ran to its end.
-int VLRunReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err);
+int runReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace velmor

@@ -1,7 +1,7 @@
 #include <fstream>
 
-#include "app/session_runner.h"
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
+#include "replay/session_runner.h"
 
 namespace velmor {
 
@@ -17,7 +17,7 @@ bool hasKeyword(const SessionCommand& command, std::size_t index, std::string_vi
 }
 
 std::int32_t pidAt(const SessionCommand& command, std::size_t index) {
-    return static_cast<std::int32_t>(VLSessionInteger(word(command, index)).value_or(0));
+    return static_cast<std::int32_t>(sessionInteger(word(command, index)).value_or(0));
 }
 
 // A settings value as the session writes it; the parser has checked its shape.
@@ -28,10 +28,10 @@ Value settingValue(const SessionWord& value) {
     if (value.text == "true" || value.text == "false") {
         return Value::boolean(value.text == "true");
     }
-    if (const auto integer = VLSessionInteger(value.text)) {
+    if (const auto integer = sessionInteger(value.text)) {
         return Value::integer(*integer);
     }
-    return Value::real(VLSessionNumber(value.text).value_or(0.0));
+    return Value::real(sessionNumber(value.text).value_or(0.0));
 }
 
 Value menuValue(const std::vector<platform::MenuItem>& items) {
@@ -94,7 +94,7 @@ void SessionRunner::runScript(const SessionCommand& command) {
     } else if (name == "app") {
         sim_.installApplication(word(command, 0), word(command, 1));
     } else if (name == "alert-answer") {
-        sim_.queueAlertAnswer(static_cast<int>(VLSessionInteger(word(command, 0)).value_or(1000)));
+        sim_.queueAlertAnswer(static_cast<int>(sessionInteger(word(command, 0)).value_or(1000)));
     } else if (name == "field") {
         sim_.queueFieldText(word(command, 0));
     } else if (name == "panel") {

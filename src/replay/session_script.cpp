@@ -1,4 +1,4 @@
-#include "app/session_script.h"
+#include "replay/session_script.h"
 
 #include <charconv>
 #include <cmath>
@@ -39,8 +39,8 @@ std::optional<std::string> readQuoted(std::string_view line, std::size_t& at, st
 
 }  // namespace
 
-std::optional<std::vector<SessionWord>> VLSplitSessionLine(std::string_view line,
-                                                           std::string& error) {
+std::optional<std::vector<SessionWord>> splitSessionLine(std::string_view line,
+                                                         std::string& error) {
     std::vector<SessionWord> words;
     std::size_t at = 0;
     while (at < line.size()) {
@@ -75,7 +75,7 @@ std::optional<std::vector<SessionWord>> VLSplitSessionLine(std::string_view line
     return words;
 }
 
-std::optional<double> VLSessionNumber(std::string_view word) {
+std::optional<double> sessionNumber(std::string_view word) {
     double value = 0.0;
     const auto [end, failure] =
         std::from_chars(word.data(), word.data() + word.size(), value, std::chars_format::fixed);
@@ -86,7 +86,7 @@ std::optional<double> VLSessionNumber(std::string_view word) {
     return value;
 }
 
-std::optional<long long> VLSessionInteger(std::string_view word) {
+std::optional<long long> sessionInteger(std::string_view word) {
     long long value = 0;
     const auto [end, failure] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (word.empty() || failure != std::errc() || end != word.data() + word.size()) {
@@ -114,7 +114,7 @@ bool isKeyword(const SessionWord& word, std::string_view keyword) {
 }
 
 std::optional<std::string> needNumber(const SessionWord& word, std::string_view what) {
-    if (word.quoted || !VLSessionNumber(word.text)) {
+    if (word.quoted || !sessionNumber(word.text)) {
         return std::string(what) + " must be a number, not \"" + word.text + "\"";
     }
     return std::nullopt;
@@ -122,7 +122,7 @@ std::optional<std::string> needNumber(const SessionWord& word, std::string_view 
 
 std::optional<std::string> needInteger(const SessionWord& word, std::string_view what,
                                        long long low, long long high) {
-    const auto value = word.quoted ? std::nullopt : VLSessionInteger(word.text);
+    const auto value = word.quoted ? std::nullopt : sessionInteger(word.text);
     if (!value || *value < low || *value > high) {
         return std::string(what) + " must be an integer from " + std::to_string(low) + " to " +
                std::to_string(high) + ", not \"" + word.text + "\"";
@@ -184,7 +184,7 @@ std::optional<std::string> checkDragTo(const Words& words) {
             return wrong;
         }
     }
-    if (*VLSessionNumber(words[2].text) <= 0.0) {
+    if (*sessionNumber(words[2].text) <= 0.0) {
         return "STEP must be greater than 0";
     }
     return std::nullopt;
@@ -211,7 +211,7 @@ std::optional<std::string> checkWait(const Words& words) {
     if (auto wrong = needNumber(words[0], "SECONDS")) {
         return wrong;
     }
-    if (*VLSessionNumber(words[0].text) < 0.0) {
+    if (*sessionNumber(words[0].text) < 0.0) {
         return "SECONDS cannot be negative";
     }
     return std::nullopt;
@@ -237,8 +237,8 @@ std::optional<std::string> checkPanel(const Words& words) {
 }
 
 std::optional<std::string> checkDefaultsValue(const SessionWord& word) {
-    if (word.quoted || word.text == "true" || word.text == "false" || VLSessionInteger(word.text) ||
-        (word.text.find('.') != std::string::npos && VLSessionNumber(word.text))) {
+    if (word.quoted || word.text == "true" || word.text == "false" || sessionInteger(word.text) ||
+        (word.text.find('.') != std::string::npos && sessionNumber(word.text))) {
         return std::nullopt;
     }
     return "a value is true, false, an integer, a real with a dot or a quoted string, not \"" +
@@ -318,7 +318,7 @@ std::optional<std::string> checkOrder(const SessionCommand& command, bool& launc
 
 }  // namespace
 
-SessionScript VLParseSession(std::string_view text) {
+SessionScript parseSession(std::string_view text) {
     SessionScript script;
     bool launched = false;
     bool hasPoint = false;
@@ -338,7 +338,7 @@ SessionScript VLParseSession(std::string_view text) {
             return fail("the line is not UTF-8 text");
         }
         std::string error;
-        auto words = VLSplitSessionLine(line, error);
+        auto words = splitSessionLine(line, error);
         if (!words) {
             return fail(error);
         }

@@ -1,10 +1,10 @@
-#include "app/command_line.h"
+#include "replay/command_line.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "app/replay.h"
+#include "replay/replay.h"
 
 namespace velmor {
 
@@ -30,12 +30,12 @@ int runCommandLine(int argc, char** argv) {
     }
     std::string error;
     const auto options =
-        VLParseReplayArguments(std::span<const std::string>(words).subspan(1), error);
+        parseReplayArguments(std::span<const std::string>(words).subspan(1), error);
     if (!options) {
         std::cerr << "velmor replay: " << error << '\n' << kUsage;
         return 2;
     }
-    return VLRunReplay(*options, std::cout, std::cerr);
+    return runReplay(*options, std::cout, std::cerr);
 }
 
 }  // namespace velmor

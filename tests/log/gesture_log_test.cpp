@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 #include "platform/sim/sim_platform.h"
 #include "support/temp_home.h"
 

@@ -1,4 +1,4 @@
-#include "app/json_text.h"
+#include "replay/json_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -32,7 +32,7 @@ void appendArray(std::string& out, const Value::Array& items, ControlEscapes esc
         if (index > 0) {
             out += ',';
         }
-        VLAppendJsonValue(out, items[index], escapes);
+        appendJsonValue(out, items[index], escapes);
     }
     out += ']';
 }
@@ -45,15 +45,15 @@ void appendDictionary(std::string& out, const Value::Dictionary& entries, Contro
             out += ',';
         }
         first = false;
-        VLAppendJsonString(out, key, escapes);
+        appendJsonString(out, key, escapes);
         out += ':';
-        VLAppendJsonValue(out, entry, escapes);
+        appendJsonValue(out, entry, escapes);
     }
     out += '}';
 }
 
 void appendReal(std::string& out, double number) {
-    out += std::isfinite(number) ? VLShortestNumberText(number) : "null";
+    out += std::isfinite(number) ? shortestNumberText(number) : "null";
 }
 
 void appendNumber(std::string& out, const Value& value) {
@@ -70,7 +70,7 @@ void appendNumber(std::string& out, const Value& value) {
 
 }  // namespace
 
-void VLAppendJsonString(std::string& out, std::string_view text, ControlEscapes escapes) {
+void appendJsonString(std::string& out, std::string_view text, ControlEscapes escapes) {
     out += '"';
     const bool utf8 = isValidUtf8(text);
     for (const char c : text) {
@@ -84,9 +84,9 @@ void VLAppendJsonString(std::string& out, std::string_view text, ControlEscapes 
     out += '"';
 }
 
-void VLAppendJsonValue(std::string& out, const Value& value, ControlEscapes escapes) {
+void appendJsonValue(std::string& out, const Value& value, ControlEscapes escapes) {
     if (const std::string* text = value.asString()) {
-        VLAppendJsonString(out, *text, escapes);
+        appendJsonString(out, *text, escapes);
     } else if (value.isNumber()) {
         appendNumber(out, value);
     } else if (const Value::Array* items = value.asArray()) {
@@ -106,7 +106,7 @@ void VLAppendJsonValue(std::string& out, const Value& value, ControlEscapes esca
     }
 }
 
-std::string VLShortestNumberText(double number) {
+std::string shortestNumberText(double number) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
     return std::string(buffer, result.ptr);

@@ -1,10 +1,10 @@
-#include "app/session_runner.h"
+#include "replay/session_runner.h"
 
 #include <cmath>
 
 #include "app/app_entry.h"
-#include "gestures/gesture_log.h"
 #include "gestures/synthetic_input.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 
@@ -21,11 +21,11 @@ const std::string& word(const SessionCommand& command, std::size_t index) {
 
 // The parser has checked every number already.
 double numberAt(const SessionCommand& command, std::size_t index) {
-    return VLSessionNumber(word(command, index)).value_or(0.0);
+    return sessionNumber(word(command, index)).value_or(0.0);
 }
 
 long long integerAt(const SessionCommand& command, std::size_t index) {
-    return VLSessionInteger(word(command, index)).value_or(0);
+    return sessionInteger(word(command, index)).value_or(0);
 }
 
 Point pointAt(const SessionCommand& command) {

@@ -1,4 +1,4 @@
-#include "app/gesture_log_tail.h"
+#include "replay/gesture_log_tail.h"
 
 #include <fstream>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 
 #include <mutex>
 #include <string>

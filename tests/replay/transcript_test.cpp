@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "app/gesture_log_tail.h"
-#include "app/transcript.h"
+#include "replay/gesture_log_tail.h"
+#include "replay/transcript.h"
 #include "support/temp_home.h"
 
 namespace velmor {
@@ -12,24 +12,24 @@ namespace {
 using ::testing::ElementsAre;
 
 TEST(TranscriptTest, JsonRecordsEscapeControlsAndKeepUtf8) {
-    EXPECT_EQ(VLJsonRecord(1.5, "alert",
-                           {{"message", Value("A 필체 \"학습\"\n\t\\\x01")},
-                            {"buttons", Value(Value::Array{Value("확인")})},
-                            {"response", Value::integer(1000)}}),
+    EXPECT_EQ(jsonRecord(1.5, "alert",
+                         {{"message", Value("A 필체 \"학습\"\n\t\\\x01")},
+                          {"buttons", Value(Value::Array{Value("확인")})},
+                          {"response", Value::integer(1000)}}),
               R"({"t":1.5,"kind":"alert","message":"A 필체 \"학습\"\u000a\u0009\\\u0001",)"
               R"("buttons":["확인"],"response":1000})");
-    EXPECT_EQ(VLJsonRecord(0.1 + 0.2, "scroll", {{"delta", Value::real(-2.5)}}),
+    EXPECT_EQ(jsonRecord(0.1 + 0.2, "scroll", {{"delta", Value::real(-2.5)}}),
               R"({"t":0.3,"kind":"scroll","delta":-2.5})");
-    EXPECT_EQ(VLJsonRecord(0, "key", {{"down", Value::boolean(true)}, {"bad", Value("\xff")}}),
+    EXPECT_EQ(jsonRecord(0, "key", {{"down", Value::boolean(true)}, {"bad", Value("\xff")}}),
               R"({"t":0,"kind":"key","down":true,"bad":"\ufffd"})");
     // A cancelled panel and an absent setting are null, never left out.
-    EXPECT_EQ(VLJsonRecord(2, "panel", {{"title", Value("Z")}, {"result", Value::boolean(false)}}),
+    EXPECT_EQ(jsonRecord(2, "panel", {{"title", Value("Z")}, {"result", Value::boolean(false)}}),
               R"({"t":2,"kind":"panel","title":"Z","result":null})");
-    EXPECT_EQ(VLJsonRecord(2, "defaults", {{"key", Value("K")}}),
+    EXPECT_EQ(jsonRecord(2, "defaults", {{"key", Value("K")}}),
               R"({"t":2,"kind":"defaults","key":"K","value":null})");
-    EXPECT_EQ(VLTextRecord(2, "event", {{"type", Value::integer(7)}, {"result", Value("pass")}}),
+    EXPECT_EQ(textRecord(2, "event", {{"type", Value::integer(7)}, {"result", Value("pass")}}),
               "     2.000  event right-drag type=7 result=\"pass\"");
-    EXPECT_EQ(VLTextRecord(0, "log", {{"line", Value("a\nb")}}), "     0.000  log line=\"a\\nb\"");
+    EXPECT_EQ(textRecord(0, "log", {{"line", Value("a\nb")}}), "     0.000  log line=\"a\\nb\"");
 }
 
 TEST(TranscriptTest, LogTailFollowsAppendsPartialLinesAndRotation) {

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "app/app_delegate.h"
-#include "app/gesture_log_tail.h"
-#include "app/session_script.h"
-#include "app/transcript.h"
 #include "core/point.h"
 #include "platform/sim/sim_platform.h"
+#include "replay/gesture_log_tail.h"
+#include "replay/session_script.h"
+#include "replay/transcript.h"
 
 namespace velmor {
 

@@ -1,12 +1,12 @@
-#include "app/transcript.h"
+#include "replay/transcript.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
-#include "app/json_text.h"
 #include "core/string_format.h"
+#include "replay/json_text.h"
 
 namespace velmor {
 
@@ -46,7 +46,7 @@ std::string_view nullableKey(std::string_view kind) {
 
 std::string timeText(double t) {
     // Virtual time to the microsecond; sums of intervals leave noise in the last digits.
-    return VLShortestNumberText(std::round(t * 1e6) / 1e6);
+    return shortestNumberText(std::round(t * 1e6) / 1e6);
 }
 
 // Calls visit(key, value) in reading order; value is null for a nullable key that is absent,
@@ -68,7 +68,7 @@ void forEachField(std::string_view kind, const Value::Dictionary& fields, Visit 
 void appendValueOrNull(std::string& out, const Value* value,
                        ControlEscapes escapes = ControlEscapes::unicode) {
     if (value) {
-        VLAppendJsonValue(out, *value, escapes);
+        appendJsonValue(out, *value, escapes);
     } else {
         out += "null";
     }
@@ -132,12 +132,12 @@ void appendMenuLines(std::string& out, const Value& items, int depth) {
 
 }  // namespace
 
-std::string VLJsonRecord(double t, std::string_view kind, const Value::Dictionary& fields) {
+std::string jsonRecord(double t, std::string_view kind, const Value::Dictionary& fields) {
     std::string out = "{\"t\":" + timeText(t) + ",\"kind\":";
-    VLAppendJsonString(out, kind);
+    appendJsonString(out, kind);
     forEachField(kind, fields, [&out](std::string_view key, const Value* value) {
         out += ',';
-        VLAppendJsonString(out, key);
+        appendJsonString(out, key);
         out += ':';
         appendValueOrNull(out, value);
     });
@@ -145,7 +145,7 @@ std::string VLJsonRecord(double t, std::string_view kind, const Value::Dictionar
     return out;
 }
 
-std::string VLTextRecord(double t, std::string_view kind, const Value::Dictionary& fields) {
+std::string textRecord(double t, std::string_view kind, const Value::Dictionary& fields) {
     std::string out = formatString("%10.3f  ", t);
     out += kind;
     if (kind == "event") {
@@ -167,8 +167,8 @@ std::string VLTextRecord(double t, std::string_view kind, const Value::Dictionar
 }
 
 void Transcript::write(double t, std::string_view kind, const Value::Dictionary& fields) {
-    out_ << (format_ == TranscriptFormat::json ? VLJsonRecord(t, kind, fields)
-                                               : VLTextRecord(t, kind, fields))
+    out_ << (format_ == TranscriptFormat::json ? jsonRecord(t, kind, fields)
+                                               : textRecord(t, kind, fields))
          << '\n'
          << std::flush;
 }

@@ -1,6 +1,6 @@
 #include <gmock/gmock.h>
 
-#include "app/session_script.h"
+#include "replay/session_script.h"
 
 namespace velmor {
 namespace {
@@ -11,7 +11,7 @@ using ::testing::HasSubstr;
 TEST(SessionScriptTest, SplitsWordsQuotesEscapesCommentsAndNumbers) {
     const auto split = [](std::string_view line) {
         std::string error;
-        auto words = VLSplitSessionLine(line, error);
+        auto words = splitSessionLine(line, error);
         EXPECT_TRUE(words) << error;
         return words.value_or(std::vector<SessionWord>{});
     };
@@ -25,15 +25,15 @@ TEST(SessionScriptTest, SplitsWordsQuotesEscapesCommentsAndNumbers) {
     EXPECT_TRUE(split("   # only a comment\r").empty());
 
     // Numbers are plain decimals: no exponents, no words.
-    EXPECT_EQ(VLSessionNumber("-40"), -40.0);
-    EXPECT_FALSE(VLSessionNumber("1e3"));
-    EXPECT_FALSE(VLSessionNumber("nan"));
-    EXPECT_FALSE(VLSessionInteger("3.0"));
+    EXPECT_EQ(sessionNumber("-40"), -40.0);
+    EXPECT_FALSE(sessionNumber("1e3"));
+    EXPECT_FALSE(sessionNumber("nan"));
+    EXPECT_FALSE(sessionInteger("3.0"));
 }
 
 TEST(SessionScriptTest, RefusesMistakesNamingTheLineAndRunsNothing) {
     const auto error = [](std::string_view text) {
-        const SessionScript script = VLParseSession(text);
+        const SessionScript script = parseSession(text);
         EXPECT_TRUE(script.commands.empty());
         return script.error.value_or(SessionError{0, "no error"});
     };

@@ -1,4 +1,4 @@
-#include "app/replay_clock.h"
+#include "replay/replay_clock.h"
 
 #include <charconv>
 #include <optional>
