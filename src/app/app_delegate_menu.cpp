@@ -11,11 +11,22 @@ namespace {
 // The settings alert's second button.
 constexpr int kToggleLoginButton = 1001;
 
+void attachHandler(std::vector<platform::MenuItem>& items, const platform::MenuHandler& handler) {
+    for (platform::MenuItem& item : items) {
+        if (!item.action.empty()) {
+            item.handler = handler;
+        }
+        attachHandler(item.submenu, handler);
+    }
+}
+
 }  // namespace
 
 void VLAppDelegate::makeStatusItem() {
     statusItem_ = VLMakeStatusBarItem(platform_.ui().resourcePath("MenuVelmorTemplate", "png"));
     statusMenu_ = VLMakeStatusMenu(platform_.defaults());
+    attachHandler(statusMenu_,
+                  [this](const platform::MenuItem& item) { (void)performMenuAction(item); });
     platform_.ui().showStatusItem(statusItem_, statusMenu_);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,7 +41,11 @@ struct OpenPanel {
     std::optional<std::string> directory;
 };
 
-// One item of the status menu. Actions are named; the delegate performs them by name.
+struct MenuItem;
+// Called on the main thread when the user chooses an enabled item, with the item as shown.
+using MenuHandler = std::function<void(const MenuItem&)>;
+
+// One item of the status menu, as data. Actions are named; the handler performs them.
 struct MenuItem {
     std::string title;
     std::string action;  // empty: no action
@@ -51,6 +57,7 @@ struct MenuItem {
     std::string identifier;  // names an item the program changes later, e.g. "input-status"
     std::string submenuTitle;
     std::vector<MenuItem> submenu;
+    MenuHandler handler;  // empty: choosing the item does nothing
 };
 
 struct StatusItem {
@@ -66,8 +73,9 @@ class Ui {
 public:
     virtual ~Ui() = default;
 
+    // Shows the status item with its menu; choosing an item calls its handler.
     virtual void showStatusItem(const StatusItem& item, const std::vector<MenuItem>& menu) = 0;
-    // A menu item's title or check mark changed.
+    // A menu item's title or check mark changed; its handler stays as shown.
     virtual void menuItemChanged(const MenuItem& item) = 0;
 
     // Runs modally; timers of the default mode wait meanwhile, the event tap keeps working.

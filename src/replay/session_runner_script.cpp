@@ -133,28 +133,32 @@ void SessionRunner::runShow(const SessionCommand& command) {
 }
 
 std::optional<std::string> SessionRunner::runMenu(const SessionCommand& command) {
-    const platform::MenuItem* item = findByTitle(delegate_->statusMenu(), word(command, 0));
-    if (item && command.arguments.size() == 2) {
-        item = findByTitle(item->submenu, word(command, 1));
+    // The session may name a letter without its check mark; the menu is chosen by the
+    // titles as shown.
+    std::vector<std::string> path;
+    const std::vector<platform::MenuItem>* items = &sim_.simUi().menu();
+    for (const SessionWord& title : command.arguments) {
+        const platform::MenuItem* item = findByTitle(*items, title.text);
+        if (!item) {
+            return "no menu item titled \"" + word(command, command.arguments.size() - 1) + "\"";
+        }
+        path.push_back(item->title);
+        items = &item->submenu;
     }
-    if (!item) {
-        return "no menu item titled \"" + word(command, command.arguments.size() - 1) + "\"";
-    }
-    if (!item->submenu.empty()) {
-        return "\"" + item->title + "\" opens a submenu: name one of its items too";
-    }
-    // The action may change the menu the item lives in.
-    const platform::MenuItem chosen = *item;
-    bool performed = false;
-    {
-        sim::SimScheduler::CallbackScope mainThread(sim_.simScheduler());
-        performed = delegate_->performMenuAction(chosen);
-    }
+    using Choice = sim::SimUi::MenuChoice;
+    const Choice choice = sim_.simUi().chooseMenuItem(path);
     sim_.runUntilIdle();
-    if (!performed) {
-        return "\"" + chosen.title + "\" cannot be chosen: it is disabled";
+    switch (choice) {
+        case Choice::chosen:
+            return std::nullopt;
+        case Choice::opensSubmenu:
+            return "\"" + path.back() + "\" opens a submenu: name one of its items too";
+        case Choice::disabled:
+            return "\"" + path.back() + "\" cannot be chosen: it is disabled";
+        case Choice::notFound:
+            break;
     }
-    return std::nullopt;
+    return "no menu item titled \"" + path.back() + "\"";
 }
 
 void SessionRunner::emitLogLines() {

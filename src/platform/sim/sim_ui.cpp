@@ -79,6 +79,37 @@ void SimUi::menuItemChanged(const MenuItem& item) {
     }
 }
 
+SimUi::MenuChoice SimUi::chooseMenuItem(std::span<const std::string> titlePath) {
+    const std::vector<MenuItem>* items = &menu_;
+    const MenuItem* found = nullptr;
+    for (const std::string& title : titlePath) {
+        if (!items) {
+            return MenuChoice::notFound;
+        }
+        const auto item = std::ranges::find_if(
+            *items, [&](const MenuItem& each) { return !each.separator && each.title == title; });
+        if (item == items->end()) {
+            return MenuChoice::notFound;
+        }
+        found = &*item;
+        items = item->submenu.empty() ? nullptr : &item->submenu;
+    }
+    if (!found) {
+        return MenuChoice::notFound;
+    }
+    if (!found->submenu.empty()) {
+        return MenuChoice::opensSubmenu;
+    }
+    if (!found->enabled || !found->handler) {
+        return MenuChoice::disabled;
+    }
+    // A copy: the handler may change the menu the item lives in.
+    const MenuItem chosen = *found;
+    SimScheduler::CallbackScope mainThread(scheduler_);
+    chosen.handler(chosen);
+    return MenuChoice::chosen;
+}
+
 platform::AlertResponse SimUi::runModalAlert(const platform::Alert& alert) {
     AlertAnswer answer;
     if (!alertAnswers_.empty()) {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ public:
     std::size_t unusedAlertAnswers() const { return alertAnswers_.size(); }
     std::size_t unusedFieldTexts() const { return fieldTexts_.size(); }
     std::size_t unusedPanelResults() const { return panelResults_.size(); }
+
+    // The user chooses the item at this path of exact titles, as a click on a real menu:
+    // the item's handler runs as a callback on the main thread. Blocks it queues wait.
+    enum class MenuChoice { chosen, notFound, opensSubmenu, disabled };
+    MenuChoice chooseMenuItem(std::span<const std::string> titlePath);
 
     const std::optional<platform::StatusItem>& statusItem() const { return statusItem_; }
     // The menu as shown, with every later change applied.
