@@ -4,8 +4,9 @@
 cmake_minimum_required(VERSION 3.25)
 set(allowed_core "")
 set(allowed_platform core)
-set(allowed_platform/sim core platform platform/macos)
-set(allowed_platform/macos core platform)
+set(allowed_platform/sim core platform platform/macos_tables)
+set(allowed_platform/macos_tables core platform)
+set(allowed_platform/macos core platform platform/macos_tables)
 set(allowed_log core platform)
 set(allowed_web core)
 set(allowed_letters core platform log web)
@@ -14,7 +15,7 @@ set(allowed_input core platform log web letters gestures)
 set(allowed_studio core platform log web letters)
 set(allowed_sync core platform log web letters studio)
 set(allowed_app core platform log web letters gestures input studio sync)
-set(allowed_replay core platform platform/sim platform/macos log web letters gestures input
+set(allowed_replay core platform platform/sim platform/macos_tables log web letters gestures input
                    studio sync app)
 set(allowed_. app replay platform)
 

@@ -68,10 +68,12 @@ void VLBrowserPageStep(platform::Platform& platform,
                        const std::optional<platform::RunningApplication>& application,
                        bool forward) {
     if (VLBrowserWindowIsMusic(platform, application)) {
-        VLPostMediaKey(platform, forward ? media::kNext : media::kPrevious);
+        platform.systemActions().pressMediaKey(forward ? platform::MediaKey::next
+                                                       : platform::MediaKey::previous);
         return;
     }
-    VLPostKey(platform, forward ? keys::kRightBracket : keys::kLeftBracket, keys::kCommand);
+    platform.systemActions().pressShortcut(forward ? platform::Shortcut::browserForward
+                                                   : platform::Shortcut::browserBack);
 }
 
 }  // namespace velmor

@@ -124,7 +124,7 @@ bool GestureDispatch::twoSegmentStep() {
     if (hasDirections(kMinimise, kMinimumSegmentLength)) {
         minimizeGestureTargetWindow();
     } else if (hasDirections(kCloseTab, kMinimumSegmentLength)) {
-        VLPostKey(platform_, keys::kW, keys::kCommand);
+        platform_.systemActions().pressShortcut(platform::Shortcut::closeTab);
     } else if (hasDirections(kQuit, kMinimumSegmentLength)) {
         terminateGestureTargetApplication();
     } else if (hasDirections(kNewTab, kMinimumSegmentLength)) {
@@ -132,12 +132,12 @@ bool GestureDispatch::twoSegmentStep() {
             platform_.scheduler().asyncMain(
                 [&platform = platform_] { platform.workspace().launchApplication("Notes"); });
         } else {
-            VLPostKey(platform_, keys::kT, keys::kCommand);
+            platform_.systemActions().pressShortcut(platform::Shortcut::newTab);
         }
     } else if (hasDirections(kDownUp, kMinimumSegmentLength)) {
         downUpVariant();
     } else if (hasDirections(kCapture, kMinimumSegmentLength)) {
-        VLPostKey(platform_, keys::k4, keys::kCommandShift);
+        platform_.systemActions().pressShortcut(platform::Shortcut::areaScreenshot);
     } else {
         return false;
     }
@@ -155,7 +155,7 @@ void GestureDispatch::downUpVariant() {
     if (kick) {
         VLShowDesktopViaAppleScript(platform_);
     } else {
-        VLPostKey(platform_, keys::kR, keys::kCommand);
+        platform_.systemActions().pressShortcut(platform::Shortcut::refresh);
     }
 }
 
@@ -173,7 +173,8 @@ bool GestureDispatch::singleDirectionStep(Point release) {
                     VLBrowserPageStep(platform, application, forward);
                 });
         } else {
-            VLPostMediaKey(platform_, forward ? media::kNext : media::kPrevious);
+            platform_.systemActions().pressMediaKey(forward ? platform::MediaKey::next
+                                                            : platform::MediaKey::previous);
         }
         return true;
     }

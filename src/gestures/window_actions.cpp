@@ -38,7 +38,7 @@ void GestureDispatch::terminateGestureTargetApplication() {
     }
     // This program cannot be asked to quit itself from inside its own callback; the
     // shortcut reaches whatever is frontmost now.
-    VLPostKey(platform_, keys::kQ, keys::kCommand);
+    platform_.systemActions().pressShortcut(platform::Shortcut::quitFrontmost);
 }
 
 }  // namespace velmor

@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "gestures/synthetic_input.h"
 #include "input/mouse_controller.h"
 
 namespace velmor {
@@ -36,7 +35,8 @@ void VLMouseController::beginGestureAtPoint(Point point) {
     trace.push_back(point);
     stroke_ = Stroke{};
     stroke_.gestureTargetApp = platform_.workspace().frontmostApplication();
-    stroke_.mComboActive = platform_.events().isKeyDown(keys::kM);
+    const auto& events = platform_.events();
+    stroke_.mComboActive = events.isKeyDown(events.keyCode(platform::Key::m));
     stroke_.startPoint = point;
     stroke_.lastPoint = point;
     stroke_.segmentAnchor = point;

@@ -7,6 +7,7 @@
 #include "platform/notification_center.h"
 #include "platform/processes.h"
 #include "platform/scheduler.h"
+#include "platform/system_actions.h"
 #include "platform/ui.h"
 #include "platform/user_defaults.h"
 #include "platform/workspace.h"
@@ -27,6 +28,7 @@ public:
     virtual Processes& processes() = 0;
     virtual UserDefaults& defaults() = 0;
     virtual NotificationCenter& notifications() = 0;
+    virtual SystemActions& systemActions() = 0;
 
     virtual std::filesystem::path homeDirectory() const = 0;
 };

@@ -5,6 +5,7 @@
 #include "app/app_entry.h"
 #include "gestures/synthetic_input.h"
 #include "log/gesture_log.h"
+#include "platform/macos_tables/macos_keys.h"
 
 namespace velmor {
 
@@ -134,7 +135,7 @@ void SessionRunner::runInput(const SessionCommand& command) {
         lastPoint_ = pointAt(command);
         deliver(
             name == "marked-right-down" ? event_type::kRightMouseDown : event_type::kRightMouseUp,
-            lastPoint_, kSyntheticEventMarker);
+            lastPoint_, macos::kSyntheticEventMarker);
     } else if (name == "drag-to") {
         dragTo(pointAt(command), numberAt(command, 2));
     } else if (name == "wheel") {

@@ -4,10 +4,15 @@
 
 #include "gestures/synthetic_input.h"
 #include "letters/letter_store.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
+
+using macos::kSyntheticEventMarker;
+namespace keys = macos::keys;
+namespace media = macos::media;
 
 class GestureDispatch : public GestureFixture {
 protected:

@@ -2,10 +2,15 @@
 
 #include "gestures/synthetic_input.h"
 #include "input/volume_wheel.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
+
+using macos::kSyntheticEventMarker;
+namespace keys = macos::keys;
+namespace media = macos::media;
 
 using platform::TapResult;
 namespace type = platform::event_type;

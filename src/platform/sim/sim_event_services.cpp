@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/macos_tables/macos_keys.h"
+
 namespace velmor::sim {
 
 using platform::Event;
@@ -158,6 +160,20 @@ std::optional<Event> SimEventServices::createScrollWheelEvent(const platform::Ev
     Event event(event_type::kScrollWheel, pointer_);
     event.setIntegerField(event_field::kScrollWheelDeltaAxis1, delta);
     return event;
+}
+
+std::uint16_t SimEventServices::keyCode(platform::Key) const {
+    return macos::keys::kM;
+}
+
+void SimEventServices::postOwn(const Event& event) {
+    Event marked = event;
+    marked.setIntegerField(event_field::kSourceUserData, macos::kSyntheticEventMarker);
+    post(marked);
+}
+
+bool SimEventServices::isOwn(const Event& event) const {
+    return event.integerField(event_field::kSourceUserData) == macos::kSyntheticEventMarker;
 }
 
 void SimEventServices::post(const Event& event) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/macos_tables/macos_system_actions.h"
 #include "platform/platform.h"
 #include "platform/sim/sim_accessibility.h"
 #include "platform/sim/sim_clock.h"
@@ -47,6 +48,7 @@ public:
     platform::Processes& processes() override { return processes_; }
     platform::UserDefaults& defaults() override { return *defaults_; }
     platform::NotificationCenter& notifications() override { return notifications_; }
+    platform::SystemActions& systemActions() override { return systemActions_; }
     std::filesystem::path homeDirectory() const override { return options_.home; }
 
     SimEventServices& simEvents() { return events_; }
@@ -149,6 +151,7 @@ private:
     SimUi ui_;
     SimProcesses processes_{recorder_};
     SimNotificationCenter notifications_{recorder_};
+    macos::MacSystemActions systemActions_{events_, processes_};
     std::unique_ptr<platform::UserDefaults> defaults_;
 };
 
