@@ -40,7 +40,6 @@ public:
     void showSettings();
 
     // Launch at login.
-    std::filesystem::path launchAgentPath() const;
     bool writeLaunchAgent();
     void removeLaunchAgent();
     void prepareLaunchAtLogin();

@@ -1,6 +1,5 @@
 #include "app/app_delegate.h"
 #include "app/app_texts.h"
-#include "app/launch_agent.h"
 
 namespace velmor {
 
@@ -10,16 +9,12 @@ constexpr const char* kLaunchAtLoginKey = "launchAtLogin";
 
 }  // namespace
 
-std::filesystem::path VLAppDelegate::launchAgentPath() const {
-    return VLLaunchAgentPath(platform_.homeDirectory());
-}
-
 bool VLAppDelegate::writeLaunchAgent() {
-    return VLWriteLaunchAgent(platform_.homeDirectory());
+    return platform_.loginItem().enable();
 }
 
 void VLAppDelegate::removeLaunchAgent() {
-    VLRemoveLaunchAgent(platform_.homeDirectory());
+    platform_.loginItem().disable();
 }
 
 void VLAppDelegate::prepareLaunchAtLogin() {

@@ -4,6 +4,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/event_services.h"
+#include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/processes.h"
 #include "platform/scheduler.h"
@@ -29,6 +30,7 @@ public:
     virtual UserDefaults& defaults() = 0;
     virtual NotificationCenter& notifications() = 0;
     virtual SystemActions& systemActions() = 0;
+    virtual LoginItem& loginItem() = 0;
 
     virtual std::filesystem::path homeDirectory() const = 0;
 };

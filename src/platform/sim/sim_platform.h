@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/macos_tables/launch_agent.h"
 #include "platform/macos_tables/macos_system_actions.h"
 #include "platform/platform.h"
 #include "platform/sim/sim_accessibility.h"
@@ -49,6 +50,7 @@ public:
     platform::UserDefaults& defaults() override { return *defaults_; }
     platform::NotificationCenter& notifications() override { return notifications_; }
     platform::SystemActions& systemActions() override { return systemActions_; }
+    platform::LoginItem& loginItem() override { return loginItem_; }
     std::filesystem::path homeDirectory() const override { return options_.home; }
 
     SimEventServices& simEvents() { return events_; }
@@ -152,6 +154,7 @@ private:
     SimProcesses processes_{recorder_};
     SimNotificationCenter notifications_{recorder_};
     macos::MacSystemActions systemActions_{events_, processes_};
+    macos::LaunchAgentLoginItem loginItem_{options_.home};
     std::unique_ptr<platform::UserDefaults> defaults_;
 };
 

@@ -3,8 +3,9 @@
 #include <filesystem>
 
 #include "core/value.h"
+#include "platform/login_item.h"
 
-namespace velmor {
+namespace velmor::macos {
 
 inline constexpr const char* VLLaunchAgentLabel = "com.brisvane.velmor.launcher";
 
@@ -20,4 +21,17 @@ bool VLWriteLaunchAgent(const std::filesystem::path& home);
 // Deletes the file; a missing file is no error, and no error is reported.
 void VLRemoveLaunchAgent(const std::filesystem::path& home);
 
-}  // namespace velmor
+// The login item as a launch agent in the home folder, as the macOS program writes it.
+class LaunchAgentLoginItem : public platform::LoginItem {
+public:
+    explicit LaunchAgentLoginItem(std::filesystem::path home) : home_(std::move(home)) {}
+
+    bool enable() override { return VLWriteLaunchAgent(home_); }
+    void disable() override { VLRemoveLaunchAgent(home_); }
+    bool isEnabled() const override;
+
+private:
+    std::filesystem::path home_;
+};
+
+}  // namespace velmor::macos

@@ -1,11 +1,11 @@
-#include "app/launch_agent.h"
+#include "platform/macos_tables/launch_agent.h"
 
 #include <system_error>
 
 #include "platform/files.h"
 #include "platform/property_list_file.h"
 
-namespace velmor {
+namespace velmor::macos {
 
 std::filesystem::path VLLaunchAgentPath(const std::filesystem::path& home) {
     return home / "Library/LaunchAgents" / (std::string(VLLaunchAgentLabel) + ".plist");
@@ -33,4 +33,9 @@ void VLRemoveLaunchAgent(const std::filesystem::path& home) {
     std::filesystem::remove(VLLaunchAgentPath(home), ignored);
 }
 
-}  // namespace velmor
+bool LaunchAgentLoginItem::isEnabled() const {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(VLLaunchAgentPath(home_), ignored);
+}
+
+}  // namespace velmor::macos
