@@ -48,13 +48,13 @@ void VLAppDelegate::registerObservers() {
 
 void VLAppDelegate::checkPermissionAndStart(bool prompt) {
     platform::Accessibility& accessibility = platform_.accessibility();
-    if (accessibility.isProcessTrusted()) {
+    if (accessibility.hasInputPermission()) {
         setInputStatus(app_text::kStatusStarting);
         startMouseTap();
         return;
     }
     if (prompt) {
-        accessibility.isProcessTrustedWithPrompt(true);
+        accessibility.checkInputPermission(true);
     }
     showAlert(oneButtonAlert(app_text::kPermissionMessage, app_text::kPermissionInformative));
     // At most one poll: a second check replaces the first timer.
@@ -67,7 +67,7 @@ void VLAppDelegate::checkPermissionAndStart(bool prompt) {
 }
 
 void VLAppDelegate::permissionTimerFired() {
-    if (!platform_.accessibility().isProcessTrusted()) {
+    if (!platform_.accessibility().hasInputPermission()) {
         return;
     }
     if (permissionTimer_) {
@@ -97,7 +97,7 @@ void VLAppDelegate::startMouseTap() {
 }
 
 void VLAppDelegate::restartInput() {
-    if (!platform_.accessibility().isProcessTrusted()) {
+    if (!platform_.accessibility().hasInputPermission()) {
         setInputStatus(app_text::kStatusPermissionNeeded);
         checkPermissionAndStart(true);
         return;

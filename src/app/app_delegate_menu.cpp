@@ -49,7 +49,7 @@ void VLAppDelegate::showHelp() {
 
 void VLAppDelegate::showSettings() {
     const bool launchAtLogin = platform_.defaults().boolean("launchAtLogin");
-    const bool trusted = platform_.accessibility().isProcessTrusted();
+    const bool trusted = platform_.accessibility().hasInputPermission();
     platform_.ui().activateIgnoringOtherApps();
     if (platform_.ui().runModalAlert(VLSettingsAlert(launchAtLogin, trusted)).button ==
         kToggleLoginButton) {

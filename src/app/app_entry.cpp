@@ -26,6 +26,8 @@ void logUnreadableSettings(platform::Platform& platform) {
 }  // namespace
 
 std::unique_ptr<VLAppDelegate> VLRunApplicationEntry(platform::Platform& platform) {
+    // A status-bar program: no dock icon, no menu bar of its own.
+    platform.ui().setActivationPolicy(platform::ActivationPolicy::accessory);
     auto delegate = std::make_unique<VLAppDelegate>(platform);
     logUnreadableSettings(platform);
     delegate->applicationDidFinishLaunching();

@@ -71,7 +71,7 @@ bool GestureDispatch::letterStep() {
     if (!letter) {
         return false;
     }
-    VLLaunchLetterApplication(platform_, VLLetterAction(platform_.defaults(), *letter));
+    VLLaunchLetterApplication(platform_, VLLetterAction(platform_, *letter));
     return true;
 }
 
@@ -91,14 +91,16 @@ bool GestureDispatch::handwrittenMStep() {
     if (!matched) {
         return false;
     }
-    VLLaunchLetterApplication(platform_, std::string(kMusicApplicationPath));
+    VLLaunchLetterApplication(platform_, platform_.workspace().wellKnownApplicationPath(
+                                             platform::WellKnownApplication::music));
     return true;
 }
 
 bool GestureDispatch::circleStep(int circle) {
     if (circle == 1) {
         platform_.scheduler().asyncMain([&platform = platform_] {
-            platform.workspace().launchApplication("System Preferences");
+            platform.workspace().launchWellKnownApplication(
+                platform::WellKnownApplication::systemSettings);
         });
         return true;
     }
@@ -129,8 +131,10 @@ bool GestureDispatch::twoSegmentStep() {
         terminateGestureTargetApplication();
     } else if (hasDirections(kNewTab, kMinimumSegmentLength)) {
         if (stroke_.mComboActive) {
-            platform_.scheduler().asyncMain(
-                [&platform = platform_] { platform.workspace().launchApplication("Notes"); });
+            platform_.scheduler().asyncMain([&platform = platform_] {
+                platform.workspace().launchWellKnownApplication(
+                    platform::WellKnownApplication::notes);
+            });
         } else {
             platform_.systemActions().pressShortcut(platform::Shortcut::newTab);
         }
@@ -167,7 +171,7 @@ bool GestureDispatch::singleDirectionStep(Point release) {
     }
     if (std::fabs(dx) >= kAxisDominance * std::fabs(dy)) {
         const bool forward = dx > 0;
-        if (VLIsForegroundBrowser(stroke_.gestureTargetApp)) {
+        if (VLIsForegroundBrowser(platform_, stroke_.gestureTargetApp)) {
             platform_.scheduler().asyncUserInitiated(
                 [&platform = platform_, application = stroke_.gestureTargetApp, forward] {
                     VLBrowserPageStep(platform, application, forward);

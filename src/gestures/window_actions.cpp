@@ -30,9 +30,8 @@ void GestureDispatch::minimizeGestureTargetWindow() {
 
 void GestureDispatch::terminateGestureTargetApplication() {
     auto& workspace = platform_.workspace();
-    const std::string ownBundleIdentifier = workspace.ownBundleIdentifier();
-    if (stroke_.gestureTargetApp &&
-        stroke_.gestureTargetApp->bundleIdentifier != ownBundleIdentifier) {
+    const std::string ownApplicationId = workspace.ownApplicationId();
+    if (stroke_.gestureTargetApp && stroke_.gestureTargetApp->applicationId != ownApplicationId) {
         workspace.terminate(*stroke_.gestureTargetApp);
         return;
     }

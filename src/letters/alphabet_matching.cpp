@@ -49,14 +49,14 @@ double letterError(const LetterSample& drawn,
     return error;
 }
 
-AlphabetRanking rankLetters(const platform::UserDefaults& defaults, const LetterSample& drawn) {
+AlphabetRanking rankLetters(platform::Platform& platform, const LetterSample& drawn) {
     // Decoding 78 stored samples would cost more than comparing them; the memo cannot go
     // stale (see its note). The matcher runs on the main thread only.
     thread_local DecodedSampleMemo decoded;
     AlphabetRanking ranking;
     for (const std::string& letter : alphabetLetters()) {
-        const std::optional<Value> samples = VLLetterSamples(defaults, letter);
-        const std::optional<std::string> action = VLLetterAction(defaults, letter);
+        const std::optional<Value> samples = VLLetterSamples(platform.defaults(), letter);
+        const std::optional<std::string> action = VLLetterAction(platform, letter);
         if (!samples || !action || action->empty()) {
             continue;
         }
@@ -85,7 +85,7 @@ std::optional<std::string> VLMatchAlphabetStroke(platform::Platform& platform,
     if (!drawn) {
         return std::nullopt;
     }
-    const AlphabetRanking ranking = rankLetters(platform.defaults(), *drawn);
+    const AlphabetRanking ranking = rankLetters(platform, *drawn);
     if (!ranking.candidate) {
         return std::nullopt;
     }

@@ -40,12 +40,12 @@ void openApplication(platform::Platform& platform, const std::string& path) {
         return;
     }
     workspace.openFile(path);
-    const std::optional<std::string> bundleIdentifier = workspace.bundleIdentifierAtPath(path);
-    if (!bundleIdentifier || bundleIdentifier->empty()) {
+    const std::optional<std::string> applicationId = workspace.applicationIdAtPath(path);
+    if (!applicationId || applicationId->empty()) {
         return;
     }
     for (const platform::RunningApplication& running :
-         workspace.runningApplications(*bundleIdentifier)) {
+         workspace.runningApplications(*applicationId)) {
         workspace.unhide(running);
         workspace.activate(running, kActivateAllWindowsIgnoringOthers);
     }

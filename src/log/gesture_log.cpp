@@ -47,7 +47,7 @@ void appendLocked(const std::filesystem::path& logPath, std::string_view line) {
 }  // namespace
 
 std::filesystem::path VLGestureLogPath(platform::Platform& platform) {
-    return platform.homeDirectory() / "Desktop" / "Velmor_GestureLog.txt";
+    return platform.paths().desktopFolder() / "Velmor_GestureLog.txt";
 }
 
 std::string VLLogTimestamp(platform::Platform& platform) {

@@ -10,7 +10,7 @@ namespace velmor {
 
 inline constexpr std::uintmax_t kGestureLogSizeLimit = 262144;
 
-// home + "Desktop/Velmor_GestureLog.txt"
+// "Velmor_GestureLog.txt" on the desktop
 std::filesystem::path VLGestureLogPath(platform::Platform& platform);
 
 // The current date in the log's time-stamp form, "2025-01-31 09:15:02 +0000".

@@ -16,9 +16,10 @@ class Accessibility {
 public:
     virtual ~Accessibility() = default;
 
-    virtual bool isProcessTrusted() = 0;
-    // Asks the trust state with the system's prompt option.
-    virtual bool isProcessTrustedWithPrompt(bool prompt) = 0;
+    // Whether this program may watch and post input.
+    virtual bool hasInputPermission() = 0;
+    // The same, and with askUser the system asks the user to grant it.
+    virtual bool checkInputPermission(bool askUser) = 0;
 
     // "AXFocusedWindow" of the application with that process id, with the messaging
     // time-out set on the application element and on the window. Nothing when the element

@@ -6,6 +6,7 @@
 #include "platform/event_services.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
+#include "platform/paths.h"
 #include "platform/processes.h"
 #include "platform/scheduler.h"
 #include "platform/system_actions.h"
@@ -31,6 +32,7 @@ public:
     virtual NotificationCenter& notifications() = 0;
     virtual SystemActions& systemActions() = 0;
     virtual LoginItem& loginItem() = 0;
+    virtual Paths& paths() = 0;
 
     virtual std::filesystem::path homeDirectory() const = 0;
 };

@@ -69,6 +69,10 @@ struct StatusItem {
     std::string toolTip;
 };
 
+// How the program shows itself: a regular application with a dock icon and menu bar, or an
+// accessory that lives in the status bar only.
+enum class ActivationPolicy { regular, accessory };
+
 class Ui {
 public:
     virtual ~Ui() = default;
@@ -83,6 +87,7 @@ public:
     // The chosen path, or nothing when the panel is cancelled.
     virtual std::optional<std::string> runOpenPanel(const OpenPanel& panel) = 0;
 
+    virtual void setActivationPolicy(ActivationPolicy policy) = 0;
     virtual void activateIgnoringOtherApps() = 0;
     virtual void terminateApplication() = 0;
 

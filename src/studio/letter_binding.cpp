@@ -52,8 +52,8 @@ void VLChooseLetterApplication(platform::Platform& platform, VLStudioHost& host,
     panel.canChooseFiles = true;
     panel.canChooseDirectories = false;
     panel.allowsMultipleSelection = false;
-    panel.allowedFileTypes = {std::string(kPanelFileType)};
-    panel.directory = std::string(kPanelDirectory);
+    panel.allowedFileTypes = {platform.paths().applicationFileType()};
+    panel.directory = platform.paths().applicationsFolder();
 
     const std::optional<std::string> path = platform.ui().runOpenPanel(panel);
     if (!path || path->empty()) {

@@ -18,9 +18,8 @@ inline constexpr std::string_view kSyncVersionFolderName = "VelmorSync-v2";
 inline constexpr std::string_view kSyncEventsFolderName = "Events";
 inline constexpr std::string_view kEventFileExtension = ".plist";
 
-// Under the home folder.
-inline constexpr std::string_view kSyncBackupFolder =
-    "Library/Application Support/Velmor/SyncBackups";
+// Under the platform's folder for program data.
+inline constexpr std::string_view kSyncBackupFolder = "Velmor/SyncBackups";
 
 // A valid event is a few dozen kilobytes at most; anything far larger is damage or malice
 // and is skipped without being read.

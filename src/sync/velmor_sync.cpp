@@ -94,7 +94,7 @@ Value VLVelmorSync::velmorSyncSnapshotWithEvents(const Value& latestEvents) {
 }
 
 bool VLVelmorSync::velmorSyncBackup(const Value& snapshot) {
-    return writeSyncBackup(platform_.homeDirectory(), snapshot);
+    return writeSyncBackup(platform_.paths().applicationSupportFolder(), snapshot);
 }
 
 void VLVelmorSync::velmorSyncApplySnapshot(const Value& snapshot) {

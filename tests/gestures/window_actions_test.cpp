@@ -60,10 +60,12 @@ TEST_F(WindowActions, OnlyListedBrowsersAreAskedForTheirTitle) {
     EXPECT_EQ(firstMedia(), media::kNext);
     EXPECT_TRUE(records("ax-request").empty());
 
-    EXPECT_FALSE(VLIsForegroundBrowser(platform::RunningApplication{1, "com.google.chrome"}));
-    EXPECT_TRUE(VLIsForegroundBrowser(platform::RunningApplication{1, "com.google.Chrome"}));
-    EXPECT_FALSE(VLIsForegroundBrowser(platform::RunningApplication{1, std::nullopt}));
-    EXPECT_FALSE(VLIsForegroundBrowser(std::nullopt));
+    EXPECT_FALSE(
+        VLIsForegroundBrowser(platform, platform::RunningApplication{1, "com.google.chrome"}));
+    EXPECT_TRUE(
+        VLIsForegroundBrowser(platform, platform::RunningApplication{1, "com.google.Chrome"}));
+    EXPECT_FALSE(VLIsForegroundBrowser(platform, platform::RunningApplication{1, std::nullopt}));
+    EXPECT_FALSE(VLIsForegroundBrowser(platform, std::nullopt));
 }
 
 TEST_F(WindowActions, QuitAsksTheTargetOrPostsCommandQForItself) {

@@ -72,8 +72,7 @@ TEST_F(ScriptFixture, WorkspaceAccessibilityAndNotificationsFollowTheScript) {
     sim.installApplication("/System/Applications/Music.app", "com.apple.Music");
     EXPECT_EQ(workspace.itemAtPath("/System/Applications"), ItemKind::folder);
     EXPECT_EQ(workspace.itemAtPath("/System/Applications/Mus"), ItemKind::none);
-    EXPECT_EQ(workspace.bundleIdentifierAtPath("/System/Applications/Music.app"),
-              "com.apple.Music");
+    EXPECT_EQ(workspace.applicationIdAtPath("/System/Applications/Music.app"), "com.apple.Music");
     std::ofstream(home.path() / "notes.txt") << "x";
     EXPECT_EQ(workspace.itemAtPath((home.path() / "notes.txt").string()), ItemKind::file);
     sim.setFrontmostApplication("com.apple.Safari", 41, "YouTube Music");

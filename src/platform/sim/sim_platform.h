@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/macos_tables/launch_agent.h"
+#include "platform/macos_tables/macos_places.h"
 #include "platform/macos_tables/macos_system_actions.h"
 #include "platform/platform.h"
 #include "platform/sim/sim_accessibility.h"
@@ -51,6 +52,7 @@ public:
     platform::NotificationCenter& notifications() override { return notifications_; }
     platform::SystemActions& systemActions() override { return systemActions_; }
     platform::LoginItem& loginItem() override { return loginItem_; }
+    platform::Paths& paths() override { return paths_; }
     std::filesystem::path homeDirectory() const override { return options_.home; }
 
     SimEventServices& simEvents() { return events_; }
@@ -155,6 +157,7 @@ private:
     SimNotificationCenter notifications_{recorder_};
     macos::MacSystemActions systemActions_{events_, processes_};
     macos::LaunchAgentLoginItem loginItem_{options_.home};
+    macos::MacPaths paths_{options_.home};
     std::unique_ptr<platform::UserDefaults> defaults_;
 };
 

@@ -30,6 +30,9 @@ public:
     platform::AlertResponse runModalAlert(const platform::Alert& alert) override;
     // The next queued result, else cancel.
     std::optional<std::string> runOpenPanel(const platform::OpenPanel& panel) override;
+    // Kept, not recorded: the macOS program sets it once before anything else happens.
+    void setActivationPolicy(platform::ActivationPolicy policy) override { policy_ = policy; }
+    platform::ActivationPolicy activationPolicy() const { return policy_; }
     void activateIgnoringOtherApps() override { recorder_.record("activate-self"); }
     void terminateApplication() override;
     std::optional<std::string> resourcePath(const std::string& name,
@@ -77,6 +80,7 @@ private:
     std::optional<platform::StatusItem> statusItem_;
     std::vector<platform::MenuItem> menu_;
     bool terminated_ = false;
+    platform::ActivationPolicy policy_ = platform::ActivationPolicy::regular;
 };
 
 }  // namespace velmor::sim
