@@ -31,19 +31,22 @@ void VLAppDelegate::applicationDidFinishLaunching() {
     makeStatusItem();
     prepareLaunchAtLogin();
     velmorSyncTimer_ = platform_.scheduler().scheduleRepeatingTimer(
-        kSyncTickSeconds, [this] { velmorSyncTick(); }, platform::RunLoopMode::defaultMode);
+        kSyncTickSeconds, [this] { velmorSyncTick(); }, platform::TimerMode::pausesDuringModal);
     velmorSyncTick();
     checkPermissionAndStart(true);
 }
 
 void VLAppDelegate::registerObservers() {
     platform::NotificationCenter& center = platform_.notifications();
-    center.addObserver("VLOpenSettings", [this](const platform::Notification&) { showSettings(); });
-    center.addObserver("VLShowHelp", [this](const platform::Notification&) { showHelp(); });
-    center.addObserver(std::string(kStudioProgressNotification),
-                       [this](const platform::Notification& note) { studioProgress(note); });
-    center.addObserver(std::string(kStudioRejectedNotification),
-                       [this](const platform::Notification& note) { studioRejected(note); });
+    const auto observe = [&](std::string name, platform::NotificationObserver observer) {
+        observers_.push_back(center.addObserver(name, std::move(observer)));
+    };
+    observe("VLOpenSettings", [this](const platform::Notification&) { showSettings(); });
+    observe("VLShowHelp", [this](const platform::Notification&) { showHelp(); });
+    observe(std::string(kStudioProgressNotification),
+            [this](const platform::Notification& note) { studioProgress(note); });
+    observe(std::string(kStudioRejectedNotification),
+            [this](const platform::Notification& note) { studioRejected(note); });
 }
 
 void VLAppDelegate::checkPermissionAndStart(bool prompt) {
@@ -63,7 +66,7 @@ void VLAppDelegate::checkPermissionAndStart(bool prompt) {
     }
     permissionTimer_ = platform_.scheduler().scheduleRepeatingTimer(
         kPermissionPollSeconds, [this] { permissionTimerFired(); },
-        platform::RunLoopMode::defaultMode);
+        platform::TimerMode::pausesDuringModal);
 }
 
 void VLAppDelegate::permissionTimerFired() {

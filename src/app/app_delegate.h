@@ -80,6 +80,8 @@ private:
     std::unique_ptr<platform::Timer> permissionTimer_;
     std::unique_ptr<platform::Timer> velmorSyncTimer_;
     VLVelmorSync velmorSync_;
+    // Last, so the observers go first when the delegate goes.
+    std::vector<std::unique_ptr<platform::ObserverToken>> observers_;
 };
 
 }  // namespace velmor

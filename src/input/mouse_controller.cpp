@@ -33,7 +33,8 @@ bool VLMouseController::start() {
     }
     eventTap_->enable(true);
     tapWatchdog_ = platform_.scheduler().scheduleRepeatingTimer(
-        kTapWatchdogInterval, [this] { tapWatchdogFired(); }, platform::RunLoopMode::defaultMode);
+        kTapWatchdogInterval, [this] { tapWatchdogFired(); },
+        platform::TimerMode::pausesDuringModal);
     return eventTap_->isEnabled();
 }
 

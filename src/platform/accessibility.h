@@ -12,6 +12,8 @@ struct WindowElement {
     std::int64_t id = 0;
 };
 
+// Any thread: the window requests wait for the other application, so the program makes
+// them on background queues; the permission checks are also made on the main thread.
 class Accessibility {
 public:
     virtual ~Accessibility() = default;

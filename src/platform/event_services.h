@@ -22,7 +22,7 @@ public:
     virtual bool isEnabled() const = 0;
 };
 
-// The tap's source on the main run loop (common modes). Destroying it removes it.
+// The tap's source on the main run loop, also during modals. Destroying it removes it.
 class RunLoopSource {
 public:
     virtual ~RunLoopSource() = default;
@@ -37,6 +37,8 @@ public:
 // Keys the program watches, named; each backend knows its own code for them.
 enum class Key { m };
 
+// Making, adding and enabling the tap: main thread only. Key state, event creation and
+// posting: any thread (the scroll burst posts from a background queue).
 class EventServices {
 public:
     virtual ~EventServices() = default;

@@ -2,7 +2,7 @@
 
 namespace velmor::platform {
 
-// Starting this program when the user logs in. Main thread.
+// Starting this program when the user logs in. Main thread only.
 class LoginItem {
 public:
     virtual ~LoginItem() = default;

@@ -73,6 +73,7 @@ struct StatusItem {
 // accessory that lives in the status bar only.
 enum class ActivationPolicy { regular, accessory };
 
+// Main thread only, every operation.
 class Ui {
 public:
     virtual ~Ui() = default;
@@ -82,7 +83,8 @@ public:
     // A menu item's title or check mark changed; its handler stays as shown.
     virtual void menuItemChanged(const MenuItem& item) = 0;
 
-    // Runs modally; timers of the default mode wait meanwhile, the event tap keeps working.
+    // Runs modally; timers that pause during a modal wait meanwhile, the event tap keeps
+    // working.
     virtual AlertResponse runModalAlert(const Alert& alert) = 0;
     // The chosen path, or nothing when the panel is cancelled.
     virtual std::optional<std::string> runOpenPanel(const OpenPanel& panel) = 0;

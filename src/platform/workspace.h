@@ -24,6 +24,7 @@ enum class WellKnownApplication { systemSettings, notes, music };
 inline constexpr unsigned kActivateAllWindows = 1;
 inline constexpr unsigned kActivateIgnoringOtherApps = 2;
 
+// Any thread.
 class Workspace {
 public:
     virtual ~Workspace() = default;

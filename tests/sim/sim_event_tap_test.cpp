@@ -83,8 +83,8 @@ TEST_F(EventTapFixture, HandlesOutlivingThePlatformAreHarmless) {
         SimPlatform brief{SimOptions{other.path(), true, std::nullopt}};
         brief.setTrusted(true);
         tap = brief.events().createSessionTap(kRightButtonMask, {});
-        timer =
-            brief.scheduler().scheduleRepeatingTimer(1.0, {}, platform::RunLoopMode::defaultMode);
+        timer = brief.scheduler().scheduleRepeatingTimer(1.0, {},
+                                                         platform::TimerMode::pausesDuringModal);
     }
     tap->enable(true);
     EXPECT_FALSE(tap->isEnabled());

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_platform.h"
 #include "platform/sim/sim_ui.h"
+#include "support/temp_home.h"
 
 namespace velmor::sim {
 namespace {
 
-using platform::RunLoopMode;
+using platform::TimerMode;
 
 struct SchedulerFixture : ::testing::Test {
     SimClock clock;
@@ -24,8 +26,8 @@ struct SchedulerFixture : ::testing::Test {
 };
 
 TEST_F(SchedulerFixture, TimersFireInTimeOrderOncePerIntervalAndStopWhenInvalid) {
-    auto slow = scheduler.scheduleRepeatingTimer(1.0, note("slow"), RunLoopMode::defaultMode);
-    auto fast = scheduler.scheduleRepeatingTimer(0.5, note("fast"), RunLoopMode::defaultMode);
+    auto slow = scheduler.scheduleRepeatingTimer(1.0, note("slow"), TimerMode::pausesDuringModal);
+    auto fast = scheduler.scheduleRepeatingTimer(0.5, note("fast"), TimerMode::pausesDuringModal);
     scheduler.advance(2.25);
     // At equal due times the older timer fires first.
     EXPECT_EQ(log, (std::vector<std::string>{"fast@0.500000", "slow@1.000000", "fast@1.000000",
@@ -49,7 +51,7 @@ TEST_F(SchedulerFixture, TimersFireInTimeOrderOncePerIntervalAndStopWhenInvalid)
             ++firings;
             self.reset();
         },
-        RunLoopMode::defaultMode);
+        TimerMode::pausesDuringModal);
     scheduler.advance(3.0);
     EXPECT_EQ(firings, 1);
 }
@@ -57,8 +59,8 @@ TEST_F(SchedulerFixture, TimersFireInTimeOrderOncePerIntervalAndStopWhenInvalid)
 TEST_F(SchedulerFixture, DefaultModeTimersWaitWhileAModalRuns) {
     SimUi ui(scheduler, recorder, std::nullopt);
     auto watchdog =
-        scheduler.scheduleRepeatingTimer(1.0, note("default"), RunLoopMode::defaultMode);
-    auto common = scheduler.scheduleRepeatingTimer(1.0, note("common"), RunLoopMode::commonModes);
+        scheduler.scheduleRepeatingTimer(1.0, note("default"), TimerMode::pausesDuringModal);
+    auto common = scheduler.scheduleRepeatingTimer(1.0, note("common"), TimerMode::firesAlways);
     ui.queueAlertAnswer(1000, 2.5);
     ui.runModalAlert(platform::Alert{"m", "i", {"OK"}, std::nullopt});
     EXPECT_EQ(log, (std::vector<std::string>{"common@1.000000", "common@2.000000"}));
@@ -93,4 +95,20 @@ TEST_F(SchedulerFixture, QueuesRunMainFirstInOrderAndNeverInsideACallback) {
 }
 
 }  // namespace
+TEST(SimThreadRule, AMainThreadCallFromABackgroundBlockIsReportedByName) {
+    testing::TempHome home;
+    SimPlatform sim(SimOptions{home.path(), true, std::nullopt});
+    std::vector<std::string> reported;
+    const ThreadRuleHandler previous =
+        setThreadRuleHandler([&reported](std::string_view call) { reported.emplace_back(call); });
+    sim.scheduler().asyncUserInitiated([&sim] {
+        sim.ui().activateIgnoringOtherApps();
+        sim.events().isKeyDown(46);  // any thread
+    });
+    sim.runUntilIdle();
+    sim.ui().activateIgnoringOtherApps();  // on the main thread: fine
+    setThreadRuleHandler(previous);
+    EXPECT_EQ(reported, std::vector<std::string>{"activateIgnoringOtherApps"});
+}
+
 }  // namespace velmor::sim

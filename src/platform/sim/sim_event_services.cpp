@@ -77,6 +77,7 @@ SimEventServices::~SimEventServices() = default;
 
 std::unique_ptr<platform::EventTap> SimEventServices::createSessionTap(
     std::uint64_t eventMask, platform::TapCallback callback) {
+    scheduler_.requireMainThread("createSessionTap");
     const bool refused = failNextTap_ || !accessibility_.trusted();
     failNextTap_ = false;
     const auto mask = Value::unsignedInteger(eventMask);
@@ -95,6 +96,7 @@ std::unique_ptr<platform::EventTap> SimEventServices::createSessionTap(
 
 std::unique_ptr<platform::RunLoopSource> SimEventServices::addTapToMainRunLoop(
     platform::EventTap& tap) {
+    scheduler_.requireMainThread("addTapToMainRunLoop");
     auto* simTap = dynamic_cast<SimTap*>(&tap);
     auto state = simTap ? simTap->state().lock() : nullptr;
     if (!state || runLoopSourceFails_) {

@@ -56,6 +56,7 @@ Value stringArray(const std::vector<std::string>& texts) {
 }  // namespace
 
 void SimUi::showStatusItem(const platform::StatusItem& item, const std::vector<MenuItem>& menu) {
+    scheduler_.requireMainThread("showStatusItem");
     statusItem_ = item;
     menu_ = menu;
     Value::Dictionary fields{{"title", Value(item.title)}};
@@ -66,6 +67,7 @@ void SimUi::showStatusItem(const platform::StatusItem& item, const std::vector<M
 }
 
 void SimUi::menuItemChanged(const MenuItem& item) {
+    scheduler_.requireMainThread("menuItemChanged");
     if (MenuItem* shown = findItem(menu_, item)) {
         shown->title = item.title;
         shown->checked = item.checked;
@@ -111,6 +113,7 @@ SimUi::MenuChoice SimUi::chooseMenuItem(std::span<const std::string> titlePath) 
 }
 
 platform::AlertResponse SimUi::runModalAlert(const platform::Alert& alert) {
+    scheduler_.requireMainThread("runModalAlert");
     AlertAnswer answer;
     if (!alertAnswers_.empty()) {
         answer = alertAnswers_.front();
@@ -139,6 +142,7 @@ platform::AlertResponse SimUi::runModalAlert(const platform::Alert& alert) {
 }
 
 std::optional<std::string> SimUi::runOpenPanel(const platform::OpenPanel& panel) {
+    scheduler_.requireMainThread("runOpenPanel");
     PanelResult result;
     if (!panelResults_.empty()) {
         result = std::move(panelResults_.front());
@@ -160,11 +164,13 @@ void SimUi::keepOpen(double seconds) {
 }
 
 void SimUi::terminateApplication() {
+    scheduler_.requireMainThread("terminateApplication");
     terminated_ = true;
     recorder_.record("quit");
 }
 
 std::optional<std::string> SimUi::resourcePath(const std::string& name, const std::string& type) {
+    scheduler_.requireMainThread("resourcePath");
     if (!resourceDirectory_) {
         return std::nullopt;
     }

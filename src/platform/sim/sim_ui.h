@@ -31,9 +31,15 @@ public:
     // The next queued result, else cancel.
     std::optional<std::string> runOpenPanel(const platform::OpenPanel& panel) override;
     // Kept, not recorded: the macOS program sets it once before anything else happens.
-    void setActivationPolicy(platform::ActivationPolicy policy) override { policy_ = policy; }
+    void setActivationPolicy(platform::ActivationPolicy policy) override {
+        scheduler_.requireMainThread("setActivationPolicy");
+        policy_ = policy;
+    }
     platform::ActivationPolicy activationPolicy() const { return policy_; }
-    void activateIgnoringOtherApps() override { recorder_.record("activate-self"); }
+    void activateIgnoringOtherApps() override {
+        scheduler_.requireMainThread("activateIgnoringOtherApps");
+        recorder_.record("activate-self");
+    }
     void terminateApplication() override;
     std::optional<std::string> resourcePath(const std::string& name,
                                             const std::string& type) override;
