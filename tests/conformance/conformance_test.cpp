@@ -170,9 +170,14 @@ TEST_P(Conformance, ChoosingAMenuItemCallsItsHandler) {
     platform::MenuItem parent;
     parent.title = "Parent";
     parent.submenu.push_back(item);
-    platform().ui().showStatusItem(platform::StatusItem{}, {item, parent});
+    platform::MenuItem off = item;
+    off.title = "Off";
+    off.enabled = false;
+    platform().ui().showStatusItem(platform::StatusItem{}, {item, parent, off});
     EXPECT_TRUE(backend_->chooseMenuItem({"Item"}));
     EXPECT_TRUE(backend_->chooseMenuItem({"Parent", "Item"}));
+    EXPECT_FALSE(backend_->chooseMenuItem({"Parent"}));
+    EXPECT_FALSE(backend_->chooseMenuItem({"Off"}));
     EXPECT_EQ(chosen, (std::vector<std::string>{"Item", "Item"}));
 }
 

@@ -91,33 +91,5 @@ TEST_F(ScriptFixture, WorkspaceAccessibilityAndNotificationsFollowTheScript) {
     EXPECT_DOUBLE_EQ(sim.elapsed() - before, 0.5);
 }
 
-TEST_F(ScriptFixture, ChoosingAMenuItemCallsItsHandlerAsAMainThreadCallback) {
-    std::vector<std::string> chosen;
-    const platform::MenuHandler handler = [&](const platform::MenuItem& item) {
-        chosen.push_back(item.title);
-        sim.scheduler().asyncMain([&] { chosen.push_back("after"); });
-    };
-    const auto item = [&](std::string title) {
-        platform::MenuItem made;
-        made.title = std::move(title);
-        made.handler = handler;
-        return made;
-    };
-    std::vector<platform::MenuItem> menu{item("off"), item("parent")};
-    menu[0].enabled = false;
-    menu[1].submenu.push_back(item("inner"));
-    sim.ui().showStatusItem(platform::StatusItem{}, menu);
-
-    using Choice = SimUi::MenuChoice;
-    auto& ui = sim.simUi();
-    EXPECT_EQ(ui.chooseMenuItem(std::vector<std::string>{"off"}), Choice::disabled);
-    EXPECT_EQ(ui.chooseMenuItem(std::vector<std::string>{"parent"}), Choice::opensSubmenu);
-    EXPECT_EQ(ui.chooseMenuItem(std::vector<std::string>{"parent", "none"}), Choice::notFound);
-    EXPECT_EQ(ui.chooseMenuItem(std::vector<std::string>{"parent", "inner"}), Choice::chosen);
-    EXPECT_EQ(chosen, std::vector<std::string>{"inner"});  // the block waits for the drain
-    sim.runUntilIdle();
-    EXPECT_EQ(chosen, (std::vector<std::string>{"inner", "after"}));
-}
-
 }  // namespace
 }  // namespace velmor::sim
