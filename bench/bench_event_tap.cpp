@@ -72,7 +72,7 @@ void BM_ReleaseDispatchOf3000PointStroke(benchmark::State& state) {
         state.ResumeTiming();
         bench.controller.finishGestureAtPoint(pointAt(2999));
     }
-    state.counters["trace"] = static_cast<double>(bench.controller.trace().size());
+    state.counters["trace"] = static_cast<double>(bench.controller.stroke().trace.size());
 }
 BENCHMARK(BM_ReleaseDispatchOf3000PointStroke<zigzagPoint>)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReleaseDispatchOf3000PointStroke<spiralPoint>)->Unit(benchmark::kMicrosecond);

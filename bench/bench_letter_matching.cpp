@@ -90,11 +90,12 @@ BENCHMARK(BM_NormalizeStroke3000)->Unit(benchmark::kMicrosecond);
 
 // The settings reads of one stroke: all 26 letters' samples and actions.
 void BM_ReadAlphabetSettings(benchmark::State& state) {
-    platform::UserDefaults& defaults = alphabet().platform.defaults();
+    auto& platform = alphabet().platform;
+    platform::UserDefaults& defaults = platform.defaults();
     for (auto _ : state) {
         for (const std::string& letter : alphabetLetters()) {
             benchmark::DoNotOptimize(VLLetterSamples(defaults, letter));
-            benchmark::DoNotOptimize(VLLetterAction(defaults, letter));
+            benchmark::DoNotOptimize(VLLetterAction(platform, letter));
         }
     }
 }
@@ -102,7 +103,8 @@ BENCHMARK(BM_ReadAlphabetSettings)->Unit(benchmark::kMicrosecond);
 
 // Turning the 78 stored property-list samples into points.
 void BM_DecodeStoredSamples(benchmark::State& state) {
-    platform::UserDefaults& defaults = alphabet().platform.defaults();
+    auto& platform = alphabet().platform;
+    platform::UserDefaults& defaults = platform.defaults();
     std::vector<Value> stored;
     for (const std::string& letter : alphabetLetters()) {
         for (const Value& sample : *VLLetterSamples(defaults, letter)->asArray()) {

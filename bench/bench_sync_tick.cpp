@@ -28,7 +28,7 @@ constexpr int kHistoryFiles = 10000;
 constexpr int kNewFilesPerTick = 10;
 constexpr double kHistoryStart = 1.7e9;
 
-class QuietHost : public VLSyncHost {
+class QuietHost : public VLStudioHost {
 public:
     void studioNotice(const std::string&, const std::string&) override {}
     void refreshAlphabetMenu() override {}

@@ -32,31 +32,33 @@ void VLAppDelegate::applicationDidFinishLaunching() {
     makeStatusItem();
     prepareLaunchAtLogin();
     velmorSyncTimer_ = platform_.scheduler().scheduleRepeatingTimer(
-        kSyncTickSeconds, [this] { velmorSyncTick(); }, platform::RunLoopMode::defaultMode);
+        kSyncTickSeconds, [this] { velmorSyncTick(); }, platform::TimerMode::pausesDuringModal);
     velmorSyncTick();
     checkPermissionAndStart(true);
 }
 
 void VLAppDelegate::registerObservers() {
     platform::NotificationCenter& center = platform_.notifications();
-    center.addObserver("VLOpenSettings", [this](const platform::Notification&) { showSettings(); });
-    center.addObserver(std::string(kShowHelpNotification),
-                       [this](const platform::Notification&) { showHelp(); });
-    center.addObserver(std::string(kStudioProgressNotification),
-                       [this](const platform::Notification& note) { studioProgress(note); });
-    center.addObserver(std::string(kStudioRejectedNotification),
-                       [this](const platform::Notification& note) { studioRejected(note); });
+    const auto observe = [&](std::string name, platform::NotificationObserver observer) {
+        observers_.push_back(center.addObserver(name, std::move(observer)));
+    };
+    observe("VLOpenSettings", [this](const platform::Notification&) { showSettings(); });
+    observe(std::string(kShowHelpNotification), [this](const platform::Notification&) { showHelp(); });
+    observe(std::string(kStudioProgressNotification),
+            [this](const platform::Notification& note) { studioProgress(note); });
+    observe(std::string(kStudioRejectedNotification),
+            [this](const platform::Notification& note) { studioRejected(note); });
 }
 
 void VLAppDelegate::checkPermissionAndStart(bool prompt) {
     platform::Accessibility& accessibility = platform_.accessibility();
-    if (accessibility.isProcessTrusted()) {
+    if (accessibility.hasInputPermission()) {
         setInputStatus(app_text::kStatusStarting);
         startMouseTap();
         return;
     }
     if (prompt) {
-        accessibility.isProcessTrustedWithPrompt(true);
+        accessibility.checkInputPermission(true);
     }
     showAlert(oneButtonAlert(app_text::kPermissionMessage, app_text::kPermissionInformative));
     // At most one poll: a second check replaces the first timer.
@@ -65,11 +67,11 @@ void VLAppDelegate::checkPermissionAndStart(bool prompt) {
     }
     permissionTimer_ = platform_.scheduler().scheduleRepeatingTimer(
         kPermissionPollSeconds, [this] { permissionTimerFired(); },
-        platform::RunLoopMode::defaultMode);
+        platform::TimerMode::pausesDuringModal);
 }
 
 void VLAppDelegate::permissionTimerFired() {
-    if (!platform_.accessibility().isProcessTrusted()) {
+    if (!platform_.accessibility().hasInputPermission()) {
         return;
     }
     if (permissionTimer_) {
@@ -99,7 +101,7 @@ void VLAppDelegate::startMouseTap() {
 }
 
 void VLAppDelegate::restartInput() {
-    if (!platform_.accessibility().isProcessTrusted()) {
+    if (!platform_.accessibility().hasInputPermission()) {
         setInputStatus(app_text::kStatusPermissionNeeded);
         checkPermissionAndStart(true);
         return;

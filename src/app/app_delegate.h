@@ -16,7 +16,7 @@ namespace velmor {
 // The application delegate: start-up, the accessibility permission and the input status,
 // the status menu with its alerts, launch at login, the letter dialogs and Velmor Sync.
 // Lives as long as the process; timers and observers refer to it.
-class VLAppDelegate final : public VLSyncHost, public VLStudioHost {
+class VLAppDelegate final : public VLStudioHost {
 public:
     explicit VLAppDelegate(platform::Platform& platform);
     ~VLAppDelegate() override;
@@ -40,7 +40,6 @@ public:
     void showSettings();
 
     // Launch at login.
-    std::filesystem::path launchAgentPath() const;
     bool writeLaunchAgent();
     void removeLaunchAgent();
     void prepareLaunchAtLogin();
@@ -81,6 +80,8 @@ private:
     std::unique_ptr<platform::Timer> permissionTimer_;
     std::unique_ptr<platform::Timer> velmorSyncTimer_;
     VLVelmorSync velmorSync_;
+    // Last, so the observers go first when the delegate goes.
+    std::vector<std::unique_ptr<platform::ObserverToken>> observers_;
 };
 
 }  // namespace velmor

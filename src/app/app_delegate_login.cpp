@@ -1,19 +1,15 @@
 #include "app/app_delegate.h"
 #include "app/app_texts.h"
-#include "app/launch_agent.h"
+#include "app/launch_at_login.h"
 
 namespace velmor {
 
-std::filesystem::path VLAppDelegate::launchAgentPath() const {
-    return VLLaunchAgentPath(platform_.homeDirectory());
-}
-
 bool VLAppDelegate::writeLaunchAgent() {
-    return VLWriteLaunchAgent(platform_.homeDirectory());
+    return platform_.loginItem().enable();
 }
 
 void VLAppDelegate::removeLaunchAgent() {
-    VLRemoveLaunchAgent(platform_.homeDirectory());
+    platform_.loginItem().disable();
 }
 
 void VLAppDelegate::prepareLaunchAtLogin() {

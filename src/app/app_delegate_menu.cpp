@@ -1,5 +1,5 @@
 #include "app/app_delegate.h"
-#include "app/launch_agent.h"
+#include "app/launch_at_login.h"
 #include "app/status_menu.h"
 #include "input/volume_wheel.h"
 #include "studio/alphabet_menu.h"
@@ -12,11 +12,22 @@ namespace {
 // The settings alert's second button.
 constexpr int kToggleLoginButton = 1001;
 
+void attachHandler(std::vector<platform::MenuItem>& items, const platform::MenuHandler& handler) {
+    for (platform::MenuItem& item : items) {
+        if (!item.action.empty()) {
+            item.handler = handler;
+        }
+        attachHandler(item.submenu, handler);
+    }
+}
+
 }  // namespace
 
 void VLAppDelegate::makeStatusItem() {
     statusItem_ = VLMakeStatusBarItem(platform_.ui().resourcePath("MenuVelmorTemplate", "png"));
     statusMenu_ = VLMakeStatusMenu(platform_.defaults());
+    attachHandler(statusMenu_,
+                  [this](const platform::MenuItem& item) { (void)performMenuAction(item); });
     platform_.ui().showStatusItem(statusItem_, statusMenu_);
 }
 
@@ -39,7 +50,7 @@ void VLAppDelegate::showHelp() {
 
 void VLAppDelegate::showSettings() {
     const bool launchAtLogin = platform_.defaults().boolean(kLaunchAtLoginKey);
-    const bool trusted = platform_.accessibility().isProcessTrusted();
+    const bool trusted = platform_.accessibility().hasInputPermission();
     platform_.ui().activateIgnoringOtherApps();
     if (platform_.ui().runModalAlert(VLSettingsAlert(launchAtLogin, trusted)).button ==
         kToggleLoginButton) {

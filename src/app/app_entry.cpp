@@ -1,6 +1,6 @@
 #include "app/app_entry.h"
 
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 #include "platform/file_user_defaults.h"
 
 namespace velmor {
@@ -26,6 +26,8 @@ void logUnreadableSettings(platform::Platform& platform) {
 }  // namespace
 
 std::unique_ptr<VLAppDelegate> VLRunApplicationEntry(platform::Platform& platform) {
+    // A status-bar program: no dock icon, no menu bar of its own.
+    platform.ui().setActivationPolicy(platform::ActivationPolicy::accessory);
     auto delegate = std::make_unique<VLAppDelegate>(platform);
     logUnreadableSettings(platform);
     delegate->applicationDidFinishLaunching();

@@ -1,7 +1,6 @@
 #include "gestures/browser_actions.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "gestures/synthetic_input.h"
@@ -11,23 +10,6 @@ namespace velmor {
 namespace {
 
 constexpr double kTitleMessagingTimeout = 0.15;
-
-const std::set<std::string, std::less<>>& browsers() {
-    // Built once, thread-safely, on first use; only read afterwards.
-    static const std::set<std::string, std::less<>> identifiers{
-        "com.google.Chrome",
-        "com.google.Chrome.canary",
-        "com.apple.Safari",
-        "org.mozilla.firefox",
-        "org.mozilla.firefoxdeveloperedition",
-        "com.microsoft.edgemac",
-        "com.brave.Browser",
-        "company.thebrowser.Browser",
-        "com.operasoftware.Opera",
-        "com.vivaldi.Vivaldi",
-    };
-    return identifiers;
-}
 
 std::string lowerCasedAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
@@ -44,15 +26,15 @@ bool titleShowsMusic(const std::string& title) {
 
 }  // namespace
 
-bool VLIsForegroundBrowser(const std::optional<platform::RunningApplication>& application) {
-    const std::string identifier =
-        application ? application->bundleIdentifier.value_or(std::string()) : std::string();
-    return browsers().contains(identifier);
+bool VLIsForegroundBrowser(platform::Platform& platform,
+                           const std::optional<platform::RunningApplication>& application) {
+    return application && application->applicationId &&
+           platform.workspace().isWebBrowser(*application->applicationId);
 }
 
 bool VLBrowserWindowIsMusic(platform::Platform& platform,
                             const std::optional<platform::RunningApplication>& application) {
-    if (!application || !VLIsForegroundBrowser(application)) {
+    if (!application || !VLIsForegroundBrowser(platform, application)) {
         return false;
     }
     auto& accessibility = platform.accessibility();
@@ -68,10 +50,12 @@ void VLBrowserPageStep(platform::Platform& platform,
                        const std::optional<platform::RunningApplication>& application,
                        bool forward) {
     if (VLBrowserWindowIsMusic(platform, application)) {
-        VLPostMediaKey(platform, forward ? media::kNext : media::kPrevious);
+        platform.systemActions().pressMediaKey(forward ? platform::MediaKey::next
+                                                       : platform::MediaKey::previous);
         return;
     }
-    VLPostKey(platform, forward ? keys::kRightBracket : keys::kLeftBracket, keys::kCommand);
+    platform.systemActions().pressShortcut(forward ? platform::Shortcut::browserForward
+                                                   : platform::Shortcut::browserBack);
 }
 
 }  // namespace velmor

@@ -6,8 +6,9 @@
 
 namespace velmor {
 
-// Whether the application is one of the known web browsers (exact bundle identifiers).
-bool VLIsForegroundBrowser(const std::optional<platform::RunningApplication>& application);
+// Whether the application is one of the web browsers the platform knows.
+bool VLIsForegroundBrowser(platform::Platform& platform,
+                           const std::optional<platform::RunningApplication>& application);
 
 // Whether the browser's focused window shows YouTube Music; waits for the accessibility
 // service, so only for background queues.

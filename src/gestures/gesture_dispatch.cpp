@@ -1,15 +1,16 @@
+#include "gestures/gesture_dispatch.h"
+
 #include <array>
 #include <cmath>
 
 #include "core/string_format.h"
 #include "core/value.h"
 #include "gestures/browser_actions.h"
-#include "gestures/gesture_log.h"
 #include "gestures/help_notification.h"
 #include "gestures/synthetic_input.h"
-#include "input/mouse_controller.h"
 #include "letters/letter_recognition.h"
 #include "letters/letter_store.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 
@@ -40,12 +41,11 @@ constexpr double kNearMissError = 0.45;
 
 }  // namespace
 
-void VLMouseController::finishGestureAtPoint(Point release) {
-    recordGesturePoint(release);
+void GestureDispatch::run(Point release) {
     if (trainingStep()) {
         return;
     }
-    const int circle = circleLaunchDirection();
+    const int circle = VLCircleLaunchDirection(stroke_.trace);
     if (letterStep() || handwrittenMStep() || circleStep(circle) || headShakeStep(release) ||
         twoSegmentStep() || singleDirectionStep(release)) {
         return;
@@ -53,53 +53,55 @@ void VLMouseController::finishGestureAtPoint(Point release) {
     VLPostRightClick(platform_, release);
 }
 
-bool VLMouseController::trainingStep() {
+bool GestureDispatch::trainingStep() {
     const auto& defaults = platform_.defaults();
     const auto letter = defaults.string(defaults_key::kStudioTrainingLetter);
     const std::int64_t remaining = defaults.integer(defaults_key::kStudioTrainingRemaining);
     if (!letter || utf16Length(*letter) != 1 || remaining < 1) {
         return false;
     }
-    VLTrainLetterStroke(platform_, *letter, remaining, trace_);
+    VLTrainLetterStroke(platform_, *letter, remaining, stroke_.trace);
     return true;
 }
 
-bool VLMouseController::letterStep() {
-    if (mComboActive_) {
+bool GestureDispatch::letterStep() {
+    if (stroke_.mComboActive) {
         return false;
     }
-    const auto letter = VLMatchAlphabetStroke(platform_, trace_);
+    const auto letter = VLMatchAlphabetStroke(platform_, stroke_.trace);
     if (!letter) {
         return false;
     }
-    VLLaunchLetterApplication(platform_, VLLetterAction(platform_.defaults(), *letter));
+    VLLaunchLetterApplication(platform_, VLLetterAction(platform_, *letter));
     return true;
 }
 
-bool VLMouseController::handwrittenMStep() {
-    if (mComboActive_ || VLLetterSamples(platform_.defaults(), "M")) {
+bool GestureDispatch::handwrittenMStep() {
+    if (stroke_.mComboActive || VLLetterSamples(platform_.defaults(), "M")) {
         return false;
     }
     double error = 99.0;
     double width = 0.0;
     double height = 0.0;
-    const bool matched = VLIsHandwrittenM(trace_, &error, &width, &height);
+    const bool matched = VLIsHandwrittenM(stroke_.trace, &error, &width, &height);
     const bool nearMiss = width >= kNearMissWidth && height >= kNearMissHeight &&
-                          trace_.size() >= kNearMissPoints && error < kNearMissError;
+                          stroke_.trace.size() >= kNearMissPoints && error < kNearMissError;
     if (matched || nearMiss) {
         VLLogHandwrittenMAttempt(platform_, matched, error, width, height);
     }
     if (!matched) {
         return false;
     }
-    VLLaunchLetterApplication(platform_, std::string(kMusicApplicationPath));
+    VLLaunchLetterApplication(platform_, platform_.workspace().wellKnownApplicationPath(
+                                             platform::WellKnownApplication::music));
     return true;
 }
 
-bool VLMouseController::circleStep(int circle) {
+bool GestureDispatch::circleStep(int circle) {
     if (circle == 1) {
         platform_.scheduler().asyncMain([&platform = platform_] {
-            platform.workspace().launchApplication("System Preferences");
+            platform.workspace().launchWellKnownApplication(
+                platform::WellKnownApplication::systemSettings);
         });
         return true;
     }
@@ -110,10 +112,10 @@ bool VLMouseController::circleStep(int circle) {
     return false;
 }
 
-bool VLMouseController::headShakeStep(Point release) {
+bool GestureDispatch::headShakeStep(Point release) {
     const bool shake = hasDirections(kShakeA, kMinimumSegmentLength) ||
                        hasDirections(kShakeB, kMinimumSegmentLength);
-    if (!shake || std::fabs(release.y - startPoint_.y) >= kHeadShakeVerticalTolerance) {
+    if (!shake || std::fabs(release.y - stroke_.startPoint.y) >= kHeadShakeVerticalTolerance) {
         return false;
     }
     platform_.scheduler().asyncMain([&platform = platform_] {
@@ -122,60 +124,63 @@ bool VLMouseController::headShakeStep(Point release) {
     return true;
 }
 
-bool VLMouseController::twoSegmentStep() {
+bool GestureDispatch::twoSegmentStep() {
     if (hasDirections(kMinimise, kMinimumSegmentLength)) {
         minimizeGestureTargetWindow();
     } else if (hasDirections(kCloseTab, kMinimumSegmentLength)) {
-        VLPostKey(platform_, keys::kW, keys::kCommand);
+        platform_.systemActions().pressShortcut(platform::Shortcut::closeTab);
     } else if (hasDirections(kQuit, kMinimumSegmentLength)) {
         terminateGestureTargetApplication();
     } else if (hasDirections(kNewTab, kMinimumSegmentLength)) {
-        if (mComboActive_) {
-            platform_.scheduler().asyncMain(
-                [&platform = platform_] { platform.workspace().launchApplication("Notes"); });
+        if (stroke_.mComboActive) {
+            platform_.scheduler().asyncMain([&platform = platform_] {
+                platform.workspace().launchWellKnownApplication(
+                    platform::WellKnownApplication::notes);
+            });
         } else {
-            VLPostKey(platform_, keys::kT, keys::kCommand);
+            platform_.systemActions().pressShortcut(platform::Shortcut::newTab);
         }
     } else if (hasDirections(kDownUp, kMinimumSegmentLength)) {
         downUpVariant();
     } else if (hasDirections(kCapture, kMinimumSegmentLength)) {
-        VLPostKey(platform_, keys::k4, keys::kCommandShift);
+        platform_.systemActions().pressShortcut(platform::Shortcut::areaScreenshot);
     } else {
         return false;
     }
     return true;
 }
 
-void VLMouseController::downUpVariant() {
-    const bool kick = kickPauseDetected_ && downwardTravel_ >= kKickMinimumTravel;
+void GestureDispatch::downUpVariant() {
+    const bool kick = stroke_.kickPauseDetected && stroke_.downwardTravel >= kKickMinimumTravel;
     // The line is written before acting, so it survives whatever the action does.
     VLAppendToGestureLog(
-        platform_,
-        formatString("%s: gesture=down-up pause=%.3fs down=%.1f up=%.1f result=%s\n",
-                     VLLogTimestamp(platform_).c_str(), kickMeasuredPause_, downwardTravel_,
-                     upwardTravel_, kick ? "SHOW_DESKTOP_F13" : "REFRESH_CMD_R"));
+        platform_, formatString("%s: gesture=down-up pause=%.3fs down=%.1f up=%.1f result=%s\n",
+                                VLLogTimestamp(platform_).c_str(), stroke_.kickMeasuredPause,
+                                stroke_.downwardTravel, stroke_.upwardTravel,
+                                kick ? "SHOW_DESKTOP_F13" : "REFRESH_CMD_R"));
     if (kick) {
         VLShowDesktopViaAppleScript(platform_);
     } else {
-        VLPostKey(platform_, keys::kR, keys::kCommand);
+        platform_.systemActions().pressShortcut(platform::Shortcut::refresh);
     }
 }
 
-bool VLMouseController::singleDirectionStep(Point release) {
-    const double dx = release.x - startPoint_.x;
-    const double dy = release.y - startPoint_.y;
+bool GestureDispatch::singleDirectionStep(Point release) {
+    const double dx = release.x - stroke_.startPoint.x;
+    const double dy = release.y - stroke_.startPoint.y;
     if (std::hypot(dx, dy) < kSingleDirectionMinimum) {
         return false;
     }
     if (std::fabs(dx) >= kAxisDominance * std::fabs(dy)) {
         const bool forward = dx > 0;
-        if (VLIsForegroundBrowser(gestureTargetApp_)) {
+        if (VLIsForegroundBrowser(platform_, stroke_.gestureTargetApp)) {
             platform_.scheduler().asyncUserInitiated(
-                [&platform = platform_, application = gestureTargetApp_, forward] {
+                [&platform = platform_, application = stroke_.gestureTargetApp, forward] {
                     VLBrowserPageStep(platform, application, forward);
                 });
         } else {
-            VLPostMediaKey(platform_, forward ? media::kNext : media::kPrevious);
+            platform_.systemActions().pressMediaKey(forward ? platform::MediaKey::next
+                                                            : platform::MediaKey::previous);
         }
         return true;
     }

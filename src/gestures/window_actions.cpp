@@ -1,5 +1,5 @@
+#include "gestures/gesture_dispatch.h"
 #include "gestures/synthetic_input.h"
-#include "input/mouse_controller.h"
 
 namespace velmor {
 
@@ -17,25 +17,27 @@ void minimizeFocusedWindow(platform::Platform& platform, std::int32_t pid) {
 
 }  // namespace
 
-void VLMouseController::minimizeGestureTargetWindow() {
-    if (!gestureTargetApp_ || platform_.workspace().isTerminated(*gestureTargetApp_)) {
+void GestureDispatch::minimizeGestureTargetWindow() {
+    if (!stroke_.gestureTargetApp ||
+        platform_.workspace().isTerminated(*stroke_.gestureTargetApp)) {
         return;
     }
-    platform_.scheduler().asyncUserInitiated([&platform = platform_, pid = gestureTargetApp_->pid] {
-        minimizeFocusedWindow(platform, pid);
-    });
+    platform_.scheduler().asyncUserInitiated(
+        [&platform = platform_, pid = stroke_.gestureTargetApp->pid] {
+            minimizeFocusedWindow(platform, pid);
+        });
 }
 
-void VLMouseController::terminateGestureTargetApplication() {
+void GestureDispatch::terminateGestureTargetApplication() {
     auto& workspace = platform_.workspace();
-    const std::string ownBundleIdentifier = workspace.ownBundleIdentifier();
-    if (gestureTargetApp_ && gestureTargetApp_->bundleIdentifier != ownBundleIdentifier) {
-        workspace.terminate(*gestureTargetApp_);
+    const std::string ownApplicationId = workspace.ownApplicationId();
+    if (stroke_.gestureTargetApp && stroke_.gestureTargetApp->applicationId != ownApplicationId) {
+        workspace.terminate(*stroke_.gestureTargetApp);
         return;
     }
     // This program cannot be asked to quit itself from inside its own callback; the
     // shortcut reaches whatever is frontmost now.
-    VLPostKey(platform_, keys::kQ, keys::kCommand);
+    platform_.systemActions().pressShortcut(platform::Shortcut::quitFrontmost);
 }
 
 }  // namespace velmor

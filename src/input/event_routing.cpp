@@ -13,10 +13,6 @@ namespace field = platform::event_field;
 constexpr std::int64_t kMiddleButton = 2;
 constexpr double kVolumeStepMinimumInterval = 0.11;
 
-bool isMarked(const platform::Event& event) {
-    return event.integerField(field::kSourceUserData) == kSyntheticEventMarker;
-}
-
 }  // namespace
 
 TapResult VLMouseController::handleEvent(std::uint32_t eventType, const platform::Event& event) {
@@ -26,7 +22,7 @@ TapResult VLMouseController::handleEvent(std::uint32_t eventType, const platform
         }
         return TapResult::pass;
     }
-    if (isMarked(event)) {
+    if (platform_.events().isOwn(event)) {
         return TapResult::pass;
     }
     switch (eventType) {
@@ -59,11 +55,12 @@ TapResult VLMouseController::handleEvent(std::uint32_t eventType, const platform
 }
 
 TapResult VLMouseController::routeKey(std::uint32_t eventType, const platform::Event& event) {
-    if (event.integerField(field::kKeyboardKeycode) != keys::kM) {
+    const auto& events = platform_.events();
+    if (event.integerField(field::kKeyboardKeycode) != events.keyCode(platform::Key::m)) {
         return TapResult::pass;
     }
     if (eventType == type::kKeyDown && rightDown_) {
-        mComboActive_ = true;
+        stroke_.mComboActive = true;
         suppressMKeyUp_ = true;
         return TapResult::swallow;
     }
@@ -128,13 +125,14 @@ TapResult VLMouseController::routeOtherMouseUp(const platform::Event& event) {
         return TapResult::pass;
     }
     if (!middleComboPressed_ && !rightDown_) {
-        VLPostKey(platform_, keys::k4, keys::kCommandShift);
+        platform_.systemActions().pressShortcut(platform::Shortcut::areaScreenshot);
         return TapResult::swallow;
     }
     middleComboPressed_ = false;
     middleComboUsed_ = true;
-    platform_.scheduler().asyncMain(
-        [&platform = platform_] { VLPostMediaKey(platform, media::kPlayPause); });
+    platform_.scheduler().asyncMain([&platform = platform_] {
+        platform.systemActions().pressMediaKey(platform::MediaKey::playPause);
+    });
     return TapResult::swallow;
 }
 

@@ -1,5 +1,7 @@
 #include "input/mouse_controller.h"
 
+#include "gestures/gesture_dispatch.h"
+
 namespace velmor {
 
 namespace {
@@ -31,7 +33,8 @@ bool VLMouseController::start() {
     }
     eventTap_->enable(true);
     tapWatchdog_ = platform_.scheduler().scheduleRepeatingTimer(
-        kTapWatchdogInterval, [this] { tapWatchdogFired(); }, platform::RunLoopMode::defaultMode);
+        kTapWatchdogInterval, [this] { tapWatchdogFired(); },
+        platform::TimerMode::pausesDuringModal);
     return eventTap_->isEnabled();
 }
 
@@ -43,6 +46,11 @@ void VLMouseController::ensureEventTapEnabled() {
 
 void VLMouseController::tapWatchdogFired() {
     ensureEventTapEnabled();
+}
+
+void VLMouseController::finishGestureAtPoint(Point point) {
+    recordGesturePoint(point);
+    GestureDispatch(platform_, stroke_).run(point);
 }
 
 bool VLMouseController::isEventTapEnabled() const {

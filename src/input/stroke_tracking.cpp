@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "gestures/synthetic_input.h"
 #include "input/mouse_controller.h"
 
 namespace velmor {
@@ -29,55 +28,52 @@ int VLDirectionForDelta(double dx, double dy) {
 }
 
 void VLMouseController::beginGestureAtPoint(Point point) {
-    gestureTargetApp_ = platform_.workspace().frontmostApplication();
-    mComboActive_ = platform_.events().isKeyDown(keys::kM);
-    lastDownMovementTime_ = 0.0;
-    upwardStartTime_ = 0.0;
-    upwardStarted_ = false;
-    kickPauseDetected_ = false;
-    upwardTravel_ = 0.0;
-    downwardTravel_ = 0.0;
-    kickMeasuredPause_ = 0.0;
-    startPoint_ = point;
-    lastPoint_ = point;
-    segmentAnchor_ = point;
-    directions_.clear();
-    segmentLengths_.clear();
-    trace_.clear();
-    trace_.reserve(kMaxTracePoints);
-    trace_.push_back(point);
+    // The trace keeps its buffer from one stroke to the next.
+    std::vector<Point> trace = std::move(stroke_.trace);
+    trace.clear();
+    trace.reserve(kMaxTracePoints);
+    trace.push_back(point);
+    stroke_ = Stroke{};
+    stroke_.gestureTargetApp = platform_.workspace().frontmostApplication();
+    const auto& events = platform_.events();
+    stroke_.mComboActive = events.isKeyDown(events.keyCode(platform::Key::m));
+    stroke_.startPoint = point;
+    stroke_.lastPoint = point;
+    stroke_.segmentAnchor = point;
+    stroke_.trace = std::move(trace);
 }
 
 void VLMouseController::recordGesturePoint(Point point) {
-    if (distanceBetween(lastPoint_, point) >= kTraceSpacing && trace_.size() < kMaxTracePoints) {
-        trace_.push_back(point);
+    if (distanceBetween(stroke_.lastPoint, point) >= kTraceSpacing &&
+        stroke_.trace.size() < kMaxTracePoints) {
+        stroke_.trace.push_back(point);
     }
     trackDownUpKick(point);
-    lastPoint_ = point;
+    stroke_.lastPoint = point;
 
-    const double dx = point.x - segmentAnchor_.x;
-    const double dy = point.y - segmentAnchor_.y;
+    const double dx = point.x - stroke_.segmentAnchor.x;
+    const double dy = point.y - stroke_.segmentAnchor.y;
     const int code = VLDirectionForDelta(dx, dy);
     if (code != direction::kNone) {
         appendDirection(code, std::hypot(dx, dy));
-        segmentAnchor_ = point;
+        stroke_.segmentAnchor = point;
     }
 }
 
 void VLMouseController::trackDownUpKick(Point point) {
-    const double dy = point.y - lastPoint_.y;
-    if (dy > kKickStepThreshold && !upwardStarted_) {
-        lastDownMovementTime_ = platform_.scheduler().absoluteTime();
-        downwardTravel_ += dy;
-    } else if (dy < -kKickStepThreshold && lastDownMovementTime_ > 0) {
-        if (!upwardStarted_) {
+    const double dy = point.y - stroke_.lastPoint.y;
+    if (dy > kKickStepThreshold && !stroke_.upwardStarted) {
+        stroke_.lastDownMovementTime = platform_.scheduler().absoluteTime();
+        stroke_.downwardTravel += dy;
+    } else if (dy < -kKickStepThreshold && stroke_.lastDownMovementTime > 0) {
+        if (!stroke_.upwardStarted) {
             const double now = platform_.scheduler().absoluteTime();
-            upwardStarted_ = true;
-            upwardStartTime_ = now;
-            kickMeasuredPause_ = now - lastDownMovementTime_;
-            kickPauseDetected_ = kickMeasuredPause_ >= kKickPauseMinimum;
+            stroke_.upwardStarted = true;
+            stroke_.upwardStartTime = now;
+            stroke_.kickMeasuredPause = now - stroke_.lastDownMovementTime;
+            stroke_.kickPauseDetected = stroke_.kickMeasuredPause >= kKickPauseMinimum;
         }
-        upwardTravel_ += -dy;
+        stroke_.upwardTravel += -dy;
     }
 }
 
@@ -85,24 +81,12 @@ void VLMouseController::appendDirection(int code, double distance) {
     if (code == direction::kNone || !(distance > 0)) {
         return;
     }
-    if (!directions_.empty() && directions_.back() == code) {
-        segmentLengths_.back() += distance;
+    if (!stroke_.directions.empty() && stroke_.directions.back() == code) {
+        stroke_.segmentLengths.back() += distance;
         return;
     }
-    directions_.push_back(code);
-    segmentLengths_.push_back(distance);
-}
-
-bool VLMouseController::hasDirections(std::span<const int> pattern, double minimum) const {
-    if (directions_.size() != pattern.size() || segmentLengths_.size() != pattern.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (directions_[i] != pattern[i] || segmentLengths_[i] < minimum) {
-            return false;
-        }
-    }
-    return true;
+    stroke_.directions.push_back(code);
+    stroke_.segmentLengths.push_back(distance);
 }
 
 }  // namespace velmor

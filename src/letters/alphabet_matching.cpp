@@ -1,7 +1,6 @@
 #include <string>
 
 #include "core/string_format.h"
-#include "gestures/gesture_log.h"
 #include "letters/alphabet_match_decision.h"
 #include "letters/decoded_sample_memo.h"
 #include "letters/letter_recognition.h"
@@ -9,6 +8,7 @@
 #include "letters/letter_store.h"
 #include "letters/stroke_distance.h"
 #include "letters/stroke_normalization.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 
@@ -49,14 +49,14 @@ double letterError(const LetterSample& drawn,
     return error;
 }
 
-AlphabetRanking rankLetters(const platform::UserDefaults& defaults, const LetterSample& drawn) {
+AlphabetRanking rankLetters(platform::Platform& platform, const LetterSample& drawn) {
     // Decoding 78 stored samples would cost more than comparing them; the memo cannot go
     // stale (see its note). The matcher runs on the main thread only.
     thread_local DecodedSampleMemo decoded;
     AlphabetRanking ranking;
     for (const std::string& letter : alphabetLetters()) {
-        const std::optional<Value> samples = VLLetterSamples(defaults, letter);
-        const std::optional<std::string> action = VLLetterAction(defaults, letter);
+        const std::optional<Value> samples = VLLetterSamples(platform.defaults(), letter);
+        const std::optional<std::string> action = VLLetterAction(platform, letter);
         if (!samples || !action || action->empty()) {
             continue;
         }
@@ -85,7 +85,7 @@ std::optional<std::string> VLMatchAlphabetStroke(platform::Platform& platform,
     if (!drawn) {
         return std::nullopt;
     }
-    const AlphabetRanking ranking = rankLetters(platform.defaults(), *drawn);
+    const AlphabetRanking ranking = rankLetters(platform, *drawn);
     if (!ranking.candidate) {
         return std::nullopt;
     }

@@ -7,9 +7,9 @@
 #include "core/bounding_box.h"
 #include "core/polyline.h"
 #include "core/string_format.h"
-#include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
 #include "letters/stroke_distance.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 

@@ -1,10 +1,10 @@
 #include <string>
 
-#include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
+#include "letters/share_folder_setting.h"
+#include "log/gesture_log.h"
 #include "platform/path_containment.h"
-#include "studio/web_address.h"
-#include "sync/sync_settings.h"
+#include "web/web_address.h"
 
 namespace velmor {
 
@@ -51,12 +51,12 @@ void openApplication(platform::Platform& platform, const std::string& path) {
         return;
     }
     workspace.openFile(path);
-    const std::optional<std::string> bundleIdentifier = workspace.bundleIdentifierAtPath(path);
-    if (!bundleIdentifier || bundleIdentifier->empty()) {
+    const std::optional<std::string> applicationId = workspace.applicationIdAtPath(path);
+    if (!applicationId || applicationId->empty()) {
         return;
     }
     for (const platform::RunningApplication& running :
-         workspace.runningApplications(*bundleIdentifier)) {
+         workspace.runningApplications(*applicationId)) {
         workspace.unhide(running);
         workspace.activate(running, kActivateAllWindowsIgnoringOthers);
     }

@@ -55,12 +55,12 @@ std::optional<Value> VLLetterSamples(const platform::UserDefaults& defaults,
     return samples;
 }
 
-std::optional<std::string> VLLetterAction(const platform::UserDefaults& defaults,
-                                          std::string_view letter) {
-    std::optional<std::string> action = defaults.string(VLLetterActionKey(letter));
+std::optional<std::string> VLLetterAction(platform::Platform& platform, std::string_view letter) {
+    std::optional<std::string> action = platform.defaults().string(VLLetterActionKey(letter));
     if (!action || action->empty()) {
         if (letter == "M") {
-            return std::string(kMusicApplicationPath);
+            return platform.workspace().wellKnownApplicationPath(
+                platform::WellKnownApplication::music);
         }
         if (letter == "A") {
             return std::string(kLetterADefaultWebAddress);

@@ -6,11 +6,10 @@
 #include <string_view>
 
 #include "core/value.h"
-#include "platform/user_defaults.h"
+#include "platform/platform.h"
 
 namespace velmor {
 
-inline constexpr std::string_view kMusicApplicationPath = "/System/Applications/Music.app";
 inline constexpr std::string_view kLetterADefaultWebAddress = "https://www.wikipedia.org/";
 
 namespace defaults_key {
@@ -29,8 +28,8 @@ std::string VLLetterActionKey(std::string_view letter);
 // The letter's samples (an array of at least 3), with M's fallback; nothing otherwise.
 std::optional<Value> VLLetterSamples(const platform::UserDefaults& defaults,
                                      std::string_view letter);
-// The stored action text, or the built-in default of A and M when it is empty or missing.
-std::optional<std::string> VLLetterAction(const platform::UserDefaults& defaults,
-                                          std::string_view letter);
+// The stored action text, or the built-in default of A and M (the music application) when
+// it is empty or missing.
+std::optional<std::string> VLLetterAction(platform::Platform& platform, std::string_view letter);
 
 }  // namespace velmor

@@ -2,12 +2,12 @@
 #include <utility>
 
 #include "core/string_format.h"
-#include "gestures/gesture_log.h"
 #include "letters/letter_recognition.h"
 #include "letters/letter_sample.h"
 #include "letters/letter_store.h"
 #include "letters/stroke_normalization.h"
 #include "letters/studio_notifications.h"
+#include "log/gesture_log.h"
 
 namespace velmor {
 

@@ -12,13 +12,16 @@ struct WindowElement {
     std::int64_t id = 0;
 };
 
+// Any thread: the window requests wait for the other application, so the program makes
+// them on background queues; the permission checks are also made on the main thread.
 class Accessibility {
 public:
     virtual ~Accessibility() = default;
 
-    virtual bool isProcessTrusted() = 0;
-    // Asks the trust state with the system's prompt option.
-    virtual bool isProcessTrustedWithPrompt(bool prompt) = 0;
+    // Whether this program may watch and post input.
+    virtual bool hasInputPermission() = 0;
+    // The same, and with askUser the system asks the user to grant it.
+    virtual bool checkInputPermission(bool askUser) = 0;
 
     // "AXFocusedWindow" of the application with that process id, with the messaging
     // time-out set on the application element and on the window. Nothing when the element

@@ -25,7 +25,7 @@ public:
     virtual bool isEnabled() const = 0;
 };
 
-// The tap's source on the main run loop (common modes). Destroying it removes it.
+// The tap's source on the main run loop, also during modals. Destroying it removes it.
 class RunLoopSource {
 public:
     virtual ~RunLoopSource() = default;
@@ -37,6 +37,11 @@ public:
     virtual ~EventSource() = default;
 };
 
+// Keys the program watches, named; each backend knows its own code for them.
+enum class Key { m };
+
+// Making, adding and enabling the tap: main thread only. Key state, event creation and
+// posting: any thread (the scroll burst posts from a background queue).
 class EventServices {
 public:
     virtual ~EventServices() = default;
@@ -48,8 +53,10 @@ public:
     // Nothing when the source cannot be made.
     virtual std::unique_ptr<RunLoopSource> addTapToMainRunLoop(EventTap& tap) = 0;
 
-    // The combined session key state of one virtual key code.
+    // The combined session key state of one key code.
     virtual bool isKeyDown(std::uint16_t keyCode) const = 0;
+    // The code this backend's keyboard events carry for the key.
+    virtual std::uint16_t keyCode(Key key) const = 0;
 
     virtual std::unique_ptr<EventSource> createEventSource() = 0;
     virtual std::optional<Event> createKeyboardEvent(const EventSource& source,
@@ -63,6 +70,10 @@ public:
 
     // Posts at the HID event tap.
     virtual void post(const Event& event) = 0;
+    // Posts an event as this program's own: the tap passes it on, and isOwn knows it. How
+    // a backend marks its own events is its business.
+    virtual void postOwn(const Event& event) = 0;
+    virtual bool isOwn(const Event& event) const = 0;
     // Posts the Quartz counterpart of a system-defined event at the HID event tap; false
     // when the event has no counterpart (nothing is posted then).
     virtual bool postSystemDefined(const SystemDefinedEvent& event) = 0;

@@ -15,11 +15,19 @@ struct Notification {
 
 using NotificationObserver = std::function<void(const Notification&)>;
 
-// The default notification centre: observers by name, for any sender, never removed.
+// Keeps an observer registered; dropping it removes the observer.
+class ObserverToken {
+public:
+    virtual ~ObserverToken() = default;
+};
+
+// The default notification centre: observers by name, for any sender. Main thread only:
+// observers run on the thread that posts.
 class NotificationCenter {
 public:
     virtual ~NotificationCenter() = default;
-    virtual void addObserver(const std::string& name, NotificationObserver observer) = 0;
+    [[nodiscard]] virtual std::unique_ptr<ObserverToken> addObserver(
+        const std::string& name, NotificationObserver observer) = 0;
     // Calls the observers of that name synchronously, in the order they were added.
     virtual void post(const std::string& name, std::optional<Value> object) = 0;
 };

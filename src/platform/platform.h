@@ -4,9 +4,12 @@
 
 #include "platform/accessibility.h"
 #include "platform/event_services.h"
+#include "platform/login_item.h"
 #include "platform/notification_center.h"
+#include "platform/paths.h"
 #include "platform/processes.h"
 #include "platform/scheduler.h"
+#include "platform/system_actions.h"
 #include "platform/ui.h"
 #include "platform/user_defaults.h"
 #include "platform/workspace.h"
@@ -27,6 +30,9 @@ public:
     virtual Processes& processes() = 0;
     virtual UserDefaults& defaults() = 0;
     virtual NotificationCenter& notifications() = 0;
+    virtual SystemActions& systemActions() = 0;
+    virtual LoginItem& loginItem() = 0;
+    virtual Paths& paths() = 0;
 
     virtual std::filesystem::path homeDirectory() const = 0;
 };

@@ -22,6 +22,7 @@ struct ProcessOutcome {
     std::optional<std::string> failureReason;
 };
 
+// Any thread; runAndWait blocks, so background queues only.
 class Processes {
 public:
     virtual ~Processes() = default;

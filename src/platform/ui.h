@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,7 +41,11 @@ struct OpenPanel {
     std::optional<std::string> directory;
 };
 
-// One item of the status menu. Actions are named; the delegate performs them by name.
+struct MenuItem;
+// Called on the main thread when the user chooses an enabled item, with the item as shown.
+using MenuHandler = std::function<void(const MenuItem&)>;
+
+// One item of the status menu, as data. Actions are named; the handler performs them.
 struct MenuItem {
     std::string title;
     std::string action;  // empty: no action
@@ -51,6 +57,7 @@ struct MenuItem {
     std::string identifier;  // names an item the program changes later, e.g. "input-status"
     std::string submenuTitle;
     std::vector<MenuItem> submenu;
+    MenuHandler handler;  // empty: choosing the item does nothing
 };
 
 struct StatusItem {
@@ -62,19 +69,27 @@ struct StatusItem {
     std::string toolTip;
 };
 
+// How the program shows itself: a regular application with a dock icon and menu bar, or an
+// accessory that lives in the status bar only.
+enum class ActivationPolicy { regular, accessory };
+
+// Main thread only, every operation.
 class Ui {
 public:
     virtual ~Ui() = default;
 
+    // Shows the status item with its menu; choosing an item calls its handler.
     virtual void showStatusItem(const StatusItem& item, const std::vector<MenuItem>& menu) = 0;
-    // A menu item's title or check mark changed.
+    // A menu item's title or check mark changed; its handler stays as shown.
     virtual void menuItemChanged(const MenuItem& item) = 0;
 
-    // Runs modally; timers of the default mode wait meanwhile, the event tap keeps working.
+    // Runs modally; timers that pause during a modal wait meanwhile, the event tap keeps
+    // working.
     virtual AlertResponse runModalAlert(const Alert& alert) = 0;
     // The chosen path, or nothing when the panel is cancelled.
     virtual std::optional<std::string> runOpenPanel(const OpenPanel& panel) = 0;
 
+    virtual void setActivationPolicy(ActivationPolicy policy) = 0;
     virtual void activateIgnoringOtherApps() = 0;
     virtual void terminateApplication() = 0;
 

@@ -1,9 +1,9 @@
-#include "gestures/gesture_log.h"
 #include "letters/letter_store.h"
+#include "log/gesture_log.h"
 #include "studio/letter_dialog.h"
 #include "studio/path_names.h"
 #include "studio/studio_texts.h"
-#include "studio/web_address.h"
+#include "web/web_address.h"
 
 namespace velmor {
 
@@ -52,8 +52,8 @@ void VLChooseLetterApplication(platform::Platform& platform, VLStudioHost& host,
     panel.canChooseFiles = true;
     panel.canChooseDirectories = false;
     panel.allowsMultipleSelection = false;
-    panel.allowedFileTypes = {std::string(kPanelFileType)};
-    panel.directory = std::string(kPanelDirectory);
+    panel.allowedFileTypes = {platform.paths().applicationFileType()};
+    panel.directory = platform.paths().applicationsFolder();
 
     const std::optional<std::string> path = platform.ui().runOpenPanel(panel);
     if (!path || path->empty()) {

@@ -4,7 +4,7 @@
 #include "letters/letter_store.h"
 #include "studio/path_names.h"
 #include "studio/studio_texts.h"
-#include "studio/web_address.h"
+#include "web/web_address.h"
 
 namespace velmor {
 
@@ -45,7 +45,7 @@ void VLConfigureLetter(platform::Platform& platform, VLStudioHost& host,
         return;
     }
     const bool hasSamples = VLLetterSamples(platform.defaults(), *letter).has_value();
-    const std::optional<std::string> action = VLLetterAction(platform.defaults(), *letter);
+    const std::optional<std::string> action = VLLetterAction(platform, *letter);
 
     platform.ui().activateIgnoringOtherApps();
     const int answer =

@@ -4,8 +4,8 @@
 
 namespace velmor {
 
-// What the letter dialogs need from the application delegate: its notice and the
-// alphabet check marks.
+// What the letter dialogs and sync need from the application delegate: its notice and
+// the alphabet check marks.
 class VLStudioHost {
 public:
     virtual ~VLStudioHost() = default;

@@ -36,8 +36,6 @@ inline constexpr std::string_view kTrainingStartedDetail =
 // Application panel.
 inline constexpr std::string_view kPanelTitleSuffix = " 제스처가 실행할 앱 선택";
 inline constexpr std::string_view kPanelPrompt = "이 앱 사용";
-inline constexpr std::string_view kPanelDirectory = "/Applications";
-inline constexpr std::string_view kPanelFileType = "app";
 inline constexpr std::string_view kAppBoundTitleSuffix = " 실행 앱 지정 완료";
 inline constexpr std::string_view kAppBoundDetailSuffix =
     "\n필체 학습을 마치면 글자를 그려 실행할 수 있어요.";

@@ -36,7 +36,7 @@ void VLStudioProgress(platform::Platform& platform, VLStudioHost& host,
         return;
     }
     host.refreshAlphabetMenu();
-    const std::optional<std::string> action = VLLetterAction(platform.defaults(), letter);
+    const std::optional<std::string> action = VLLetterAction(platform, letter);
     const bool hasAction = action && !action->empty();
     host.studioNotice(
         letter + std::string(kCompletedTitleSuffix),

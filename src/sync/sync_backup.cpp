@@ -9,12 +9,12 @@
 
 namespace velmor {
 
-std::filesystem::path syncBackupFolder(const std::filesystem::path& home) {
-    return home / kSyncBackupFolder;
+std::filesystem::path syncBackupFolder(const std::filesystem::path& dataFolder) {
+    return dataFolder / kSyncBackupFolder;
 }
 
-bool writeSyncBackup(const std::filesystem::path& home, const Value& snapshot) {
-    auto folder = syncBackupFolder(home);
+bool writeSyncBackup(const std::filesystem::path& dataFolder, const Value& snapshot) {
+    auto folder = syncBackupFolder(dataFolder);
     if (!files::createFolders(folder)) {
         return false;
     }

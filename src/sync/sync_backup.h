@@ -6,11 +6,11 @@
 
 namespace velmor {
 
-// home + "Library/Application Support/Velmor/SyncBackups"
-std::filesystem::path syncBackupFolder(const std::filesystem::path& home);
+// "Velmor/SyncBackups" in the folder where programs keep their data.
+std::filesystem::path syncBackupFolder(const std::filesystem::path& dataFolder);
 
 // Writes the snapshot to a new "BeforeSync-<UUID>.plist" in the backup folder, creating the
 // folder when needed. True only when the whole file is on disk.
-bool writeSyncBackup(const std::filesystem::path& home, const Value& snapshot);
+bool writeSyncBackup(const std::filesystem::path& dataFolder, const Value& snapshot);
 
 }  // namespace velmor

@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "letters/share_folder_setting.h"
+
 namespace velmor {
 
 namespace defaults_key {
-inline constexpr std::string_view kVelmorSyncFolder = "VLVelmorSyncV2Folder";
 inline constexpr std::string_view kVelmorSyncEnabled = "VLVelmorSyncV2Enabled";
 inline constexpr std::string_view kVelmorSyncDeviceID = "VLVelmorSyncV2DeviceID";
 inline constexpr std::string_view kVelmorSyncLastApplied = "VLVelmorSyncV2LastApplied";
@@ -18,9 +19,8 @@ inline constexpr std::string_view kSyncVersionFolderName = "VelmorSync-v2";
 inline constexpr std::string_view kSyncEventsFolderName = "Events";
 inline constexpr std::string_view kEventFileExtension = ".plist";
 
-// Under the home folder.
-inline constexpr std::string_view kSyncBackupFolder =
-    "Library/Application Support/Velmor/SyncBackups";
+// Under the platform's folder for program data.
+inline constexpr std::string_view kSyncBackupFolder = "Velmor/SyncBackups";
 
 // A valid event is a few dozen kilobytes at most; anything far larger is damage or malice
 // and is skipped without being read.

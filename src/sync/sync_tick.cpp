@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "gestures/gesture_log.h"
 #include "letters/letter_store.h"
+#include "log/gesture_log.h"
 #include "platform/files.h"
 #include "sync/snapshot.h"
 #include "sync/sync_settings.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/uuid.h"
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 #include "platform/property_list_file.h"
 #include "sync/event_file.h"
 #include "sync/latest_events.h"
@@ -22,7 +22,7 @@ struct VLVelmorSync::Impl {
     LatestEventsReader reader;
 };
 
-VLVelmorSync::VLVelmorSync(platform::Platform& platform, VLSyncHost& host)
+VLVelmorSync::VLVelmorSync(platform::Platform& platform, VLStudioHost& host)
     : platform_(platform), host_(host), impl_(std::make_unique<Impl>()) {}
 
 VLVelmorSync::~VLVelmorSync() = default;
@@ -94,7 +94,7 @@ Value VLVelmorSync::velmorSyncSnapshotWithEvents(const Value& latestEvents) {
 }
 
 bool VLVelmorSync::velmorSyncBackup(const Value& snapshot) {
-    return writeSyncBackup(platform_.homeDirectory(), snapshot);
+    return writeSyncBackup(platform_.paths().applicationSupportFolder(), snapshot);
 }
 
 void VLVelmorSync::velmorSyncApplySnapshot(const Value& snapshot) {

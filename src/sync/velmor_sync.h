@@ -6,22 +6,15 @@
 
 #include "core/value.h"
 #include "platform/platform.h"
+#include "studio/studio_host.h"
 
 namespace velmor {
-
-// What sync needs from the application delegate: its notices and the alphabet check marks.
-class VLSyncHost {
-public:
-    virtual ~VLSyncHost() = default;
-    virtual void studioNotice(const std::string& title, const std::string& detail) = 0;
-    virtual void refreshAlphabetMenu() = 0;
-};
 
 // Velmor Sync: letters shared between machines through a cloud-synced folder. The
 // delegate owns one and forwards its sync menu items and the 30-second timer to it.
 class VLVelmorSync {
 public:
-    VLVelmorSync(platform::Platform& platform, VLSyncHost& host);
+    VLVelmorSync(platform::Platform& platform, VLStudioHost& host);
     ~VLVelmorSync();
     VLVelmorSync(const VLVelmorSync&) = delete;
     VLVelmorSync& operator=(const VLVelmorSync&) = delete;
@@ -51,7 +44,7 @@ public:
 private:
     struct Impl;
     platform::Platform& platform_;
-    VLSyncHost& host_;
+    VLStudioHost& host_;
     std::unique_ptr<Impl> impl_;  // what the reader keeps between ticks
 };
 

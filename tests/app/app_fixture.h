@@ -36,17 +36,14 @@ struct AppFixture : ::testing::Test {
         sim.runUntilIdle();
     }
 
-    // Chooses a status-menu item, or an item of its submenu, by title.
+    // Chooses a status-menu item, or an item of its submenu, by title, as the user would.
     void choose(std::string_view title, std::string_view subtitle = {}) {
-        const auto& menu = app->statusMenu();
-        const auto item = std::ranges::find(menu, title, &platform::MenuItem::title);
-        ASSERT_NE(item, menu.end()) << title;
-        const auto& items = subtitle.empty() ? menu : item->submenu;
-        const auto chosen = std::ranges::find(items, subtitle.empty() ? title : subtitle,
-                                              &platform::MenuItem::title);
-        ASSERT_NE(chosen, items.end()) << subtitle;
-        const platform::MenuItem copy = *chosen;  // the action may rebuild the menu
-        ASSERT_TRUE(app->performMenuAction(copy)) << title << " " << subtitle;
+        std::vector<std::string> path{std::string(title)};
+        if (!subtitle.empty()) {
+            path.emplace_back(subtitle);
+        }
+        ASSERT_EQ(sim.simUi().chooseMenuItem(path), sim::SimUi::MenuChoice::chosen)
+            << title << " " << subtitle;
         sim.runUntilIdle();
     }
 

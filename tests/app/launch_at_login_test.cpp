@@ -4,7 +4,7 @@
 
 #include "app/app_fixture.h"
 #include "app/app_texts.h"
-#include "app/launch_agent.h"
+#include "platform/macos_tables/launch_agent.h"
 #include "platform/property_list_file.h"
 
 namespace velmor::testing {
@@ -27,7 +27,8 @@ TEST_F(LaunchAtLoginTest, FirstStartTurnsItOnAndTheMenuTurnsItOffAndOnAgain) {
     launch();
     EXPECT_EQ(sim.defaults().object("launchAtLogin"), Value::boolean(true));
     EXPECT_EQ(files::readPropertyListFile(agent), kExpectedAgent);
-    EXPECT_EQ(app->launchAgentPath(), agent);
+    EXPECT_EQ(macos::VLLaunchAgentPath(home.path()), agent);
+    EXPECT_TRUE(sim.loginItem().isEnabled());
     EXPECT_TRUE(app->statusMenu()[9].checked);
 
     choose(kLoginItem);
@@ -43,10 +44,10 @@ TEST_F(LaunchAtLoginTest, FirstStartTurnsItOnAndTheMenuTurnsItOffAndOnAgain) {
 }
 
 TEST_F(LaunchAtLoginTest, OffSettingRemovesAHandMadeAgentAtStart) {
-    ASSERT_TRUE(VLWriteLaunchAgent(home.path()));
+    ASSERT_TRUE(macos::VLWriteLaunchAgent(home.path()));
     sim.defaults().setBoolean("launchAtLogin", false);
     launch();
-    EXPECT_FALSE(std::filesystem::exists(VLLaunchAgentPath(home.path())));
+    EXPECT_FALSE(std::filesystem::exists(macos::VLLaunchAgentPath(home.path())));
     EXPECT_FALSE(app->statusMenu()[9].checked);
 }
 

@@ -7,10 +7,15 @@
 #include "letters/letter_sample.h"
 #include "letters/letter_store.h"
 #include "letters/stroke_normalization.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
+
+using macos::kSyntheticEventMarker;
+namespace keys = macos::keys;
+namespace media = macos::media;
 
 class GestureDispatch : public GestureFixture {
 protected:

@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "gestures/synthetic_input.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
 
+using macos::kSyntheticEventMarker;
+namespace keys = macos::keys;
+namespace media = macos::media;
+
 class SyntheticInput : public GestureFixture {};
 
 TEST_F(SyntheticInput, KeyFlagsReplaceHeldModifiers) {
     platform.setKeyDown(56, true);  // a held shift on the real keyboard
-    VLPostKey(platform, keys::kW, keys::kCommand);
+    platform.systemActions().pressShortcut(platform::Shortcut::closeTab);
     const auto posted = records("key");
     ASSERT_EQ(posted.size(), 2u);
     EXPECT_EQ(posted[0].fields.at("down"), Value::boolean(true));
@@ -22,8 +27,8 @@ TEST_F(SyntheticInput, KeyFlagsReplaceHeldModifiers) {
 }
 
 TEST_F(SyntheticInput, MediaKeysArePressAndRelease) {
-    VLPostMediaKey(platform, media::kPlayPause);
-    VLPostMediaKey(platform, media::kPrevious);
+    platform.systemActions().pressMediaKey(platform::MediaKey::playPause);
+    platform.systemActions().pressMediaKey(platform::MediaKey::previous);
     const auto posted = records("media");
     ASSERT_EQ(posted.size(), 4u);
     EXPECT_EQ(posted[0].fields, (Value::Dictionary{{"media", Value::integer(16)},
@@ -42,7 +47,7 @@ TEST_F(SyntheticInput, MediaKeysArePressAndRelease) {
 
 TEST_F(SyntheticInput, NothingIsPostedWithoutAnEventSource) {
     platform.failEventSources(true);
-    VLPostKey(platform, keys::kW, keys::kCommand);
+    platform.systemActions().pressShortcut(platform::Shortcut::closeTab);
     VLPostRightClick(platform, {1, 2});
     EXPECT_TRUE(records("key").empty());
     EXPECT_TRUE(records("mouse").empty());

@@ -2,10 +2,15 @@
 
 #include "gestures/browser_actions.h"
 #include "gestures/synthetic_input.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
+
+using macos::kSyntheticEventMarker;
+namespace keys = macos::keys;
+namespace media = macos::media;
 
 class WindowActions : public GestureFixture {
 protected:
@@ -59,10 +64,12 @@ TEST_F(WindowActions, OnlyListedBrowsersAreAskedForTheirTitle) {
     EXPECT_EQ(firstMedia(), media::kNext);
     EXPECT_TRUE(records("ax-request").empty());
 
-    EXPECT_FALSE(VLIsForegroundBrowser(platform::RunningApplication{1, "com.google.chrome"}));
-    EXPECT_TRUE(VLIsForegroundBrowser(platform::RunningApplication{1, "com.google.Chrome"}));
-    EXPECT_FALSE(VLIsForegroundBrowser(platform::RunningApplication{1, std::nullopt}));
-    EXPECT_FALSE(VLIsForegroundBrowser(std::nullopt));
+    EXPECT_FALSE(
+        VLIsForegroundBrowser(platform, platform::RunningApplication{1, "com.google.chrome"}));
+    EXPECT_TRUE(
+        VLIsForegroundBrowser(platform, platform::RunningApplication{1, "com.google.Chrome"}));
+    EXPECT_FALSE(VLIsForegroundBrowser(platform, platform::RunningApplication{1, std::nullopt}));
+    EXPECT_FALSE(VLIsForegroundBrowser(platform, std::nullopt));
 }
 
 TEST_F(WindowActions, QuitAsksTheTargetOrPostsCommandQForItself) {

@@ -2,10 +2,15 @@
 
 #include "gestures/synthetic_input.h"
 #include "input/volume_wheel.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
+
+using macos::kSyntheticEventMarker;
+namespace keys = macos::keys;
+namespace media = macos::media;
 
 using platform::TapResult;
 namespace type = platform::event_type;
@@ -16,18 +21,18 @@ class EventRouting : public GestureFixture {};
 TEST_F(EventRouting, MarkedEventsPassWithoutTouchingTheStroke) {
     rightDown(100, 100);
     dragTo(160, 100, 10);
-    const auto directionsBefore = controller.directions();
-    const auto traceBefore = controller.trace().size();
+    const auto directionsBefore = controller.stroke().directions;
+    const auto traceBefore = controller.stroke().trace.size();
 
     for (auto eventType : {type::kRightMouseDown, type::kRightMouseUp, type::kRightMouseDragged}) {
         auto marked = makeEvent(eventType, {500, 500});
         marked.setIntegerField(field::kSourceUserData, kSyntheticEventMarker);
         EXPECT_EQ(send(marked), TapResult::pass);
     }
-    EXPECT_TRUE(controller.rightDown());
-    EXPECT_EQ(controller.directions(), directionsBefore);
-    EXPECT_EQ(controller.trace().size(), traceBefore);
-    EXPECT_EQ(controller.startPoint(), (Point{100, 100}));
+    EXPECT_EQ(controller.stroke().directions, directionsBefore);
+    EXPECT_EQ(controller.stroke().trace.size(), traceBefore);
+    EXPECT_EQ(controller.stroke().startPoint, (Point{100, 100}));
+    EXPECT_EQ(rightDrag(170, 100), TapResult::swallow);  // the hold goes on
 }
 
 TEST_F(EventRouting, RightButtonRoutes) {
@@ -39,7 +44,7 @@ TEST_F(EventRouting, RightButtonRoutes) {
     EXPECT_EQ(rightDown(10, 10), TapResult::swallow);
     EXPECT_EQ(rightDrag(12, 10), TapResult::swallow);
     EXPECT_EQ(rightUp(12, 10), TapResult::swallow);
-    EXPECT_FALSE(controller.rightDown());
+    EXPECT_EQ(rightDrag(20, 20), TapResult::pass);  // the hold is over
 }
 
 TEST_F(EventRouting, WheelDuringHoldStepsVolumeThroughTheGate) {
@@ -117,7 +122,7 @@ TEST_F(EventRouting, MiddleButton) {
 TEST_F(EventRouting, MKeyDuringHoldNeverReachesApplications) {
     rightDown(10, 10);
     EXPECT_EQ(send(makeKeyEvent(true, keys::kM)), TapResult::swallow);
-    EXPECT_TRUE(controller.mComboActive());
+    EXPECT_TRUE(controller.stroke().mComboActive);
     rightUp(10, 10);
     EXPECT_EQ(send(makeKeyEvent(false, keys::kM)), TapResult::swallow);  // after the release too
     EXPECT_EQ(send(makeKeyEvent(true, keys::kM)), TapResult::pass);

@@ -14,16 +14,18 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST(LetterAction, DefaultsOfAAndM) {
-    platform::InMemoryUserDefaults defaults;
+    testing::LetterTestPlatform sim;
+    auto& platform = sim.platform;
+    auto& defaults = platform.defaults();
     EXPECT_EQ(VLLetterActionKey("Q"), "VLStudioLetterApplication_Q");
-    EXPECT_EQ(VLLetterAction(defaults, "M"), "/System/Applications/Music.app");
-    EXPECT_FALSE(VLLetterAction(defaults, "B"));
+    EXPECT_EQ(VLLetterAction(platform, "M"), "/System/Applications/Music.app");
+    EXPECT_FALSE(VLLetterAction(platform, "B"));
     defaults.setString(VLLetterActionKey("A"), "");
     defaults.setString(VLLetterActionKey("B"), "");
-    EXPECT_EQ(VLLetterAction(defaults, "A"), kLetterADefaultWebAddress);
-    EXPECT_EQ(VLLetterAction(defaults, "B"), "");
+    EXPECT_EQ(VLLetterAction(platform, "A"), kLetterADefaultWebAddress);
+    EXPECT_EQ(VLLetterAction(platform, "B"), "");
     defaults.setString(VLLetterActionKey("A"), "/Applications/Safari.app");
-    EXPECT_EQ(VLLetterAction(defaults, "A"), "/Applications/Safari.app");
+    EXPECT_EQ(VLLetterAction(platform, "A"), "/Applications/Safari.app");
 }
 
 struct LaunchTest : ::testing::Test {

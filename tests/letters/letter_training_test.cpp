@@ -39,9 +39,10 @@ TEST(LetterTraining, ThreeDrawingsReplaceTheSamplesAtTheEnd) {
     testing::LetterTestPlatform sim;
     platform::UserDefaults& defaults = sim.platform.defaults();
     std::vector<platform::Notification> heard;
+    std::vector<std::unique_ptr<platform::ObserverToken>> observers;
     for (const char* name : {"VLStudioRejected", "VLStudioProgress"}) {
-        sim.platform.notifications().addObserver(
-            name, [&heard](const platform::Notification& n) { heard.push_back(n); });
+        observers.push_back(sim.platform.notifications().addObserver(
+            name, [&heard](const platform::Notification& n) { heard.push_back(n); }));
     }
     const auto train = [&](const std::vector<Point>& trace) {
         VLTrainLetterStroke(sim.platform, "Q", defaults.integer("VLStudioTrainingRemaining"),

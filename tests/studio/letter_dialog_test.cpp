@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 
 #include "app/app_fixture.h"
-#include "gestures/gesture_log.h"
 #include "letters/letter_store.h"
+#include "log/gesture_log.h"
 #include "platform/files.h"
 #include "studio/letter_dialog.h"
 

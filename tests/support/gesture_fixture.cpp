@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gestures/gesture_log.h"
+#include "log/gesture_log.h"
 
 namespace velmor::testing {
 

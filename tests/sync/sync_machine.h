@@ -26,7 +26,7 @@ inline std::vector<std::filesystem::path> filesIn(const std::filesystem::path& f
     return found;
 }
 
-struct RecordingSyncHost : VLSyncHost {
+struct RecordingStudioHost : VLStudioHost {
     void studioNotice(const std::string& title, const std::string& detail) override {
         notices.emplace_back(title, detail);
     }
@@ -40,7 +40,7 @@ struct RecordingSyncHost : VLSyncHost {
 struct SyncMachine {
     TempHome home;
     sim::SimPlatform platform{sim::SimOptions{home.path(), false, std::nullopt}};
-    RecordingSyncHost host;
+    RecordingStudioHost host;
     VLVelmorSync sync{platform, host};
 
     platform::UserDefaults& defaults() { return platform.defaults(); }

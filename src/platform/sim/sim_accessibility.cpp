@@ -7,8 +7,8 @@ namespace {
 constexpr double kDefaultMessagingTimeout = 6.0;
 }  // namespace
 
-bool SimAccessibility::isProcessTrustedWithPrompt(bool prompt) {
-    if (prompt) {
+bool SimAccessibility::checkInputPermission(bool askUser) {
+    if (askUser) {
         recorder_.record("prompt");
     }
     return trusted_;

@@ -22,8 +22,8 @@ public:
     SimAccessibility(SimScheduler& scheduler, SimRecorder& recorder)
         : scheduler_(scheduler), recorder_(recorder) {}
 
-    bool isProcessTrusted() override { return trusted_; }
-    bool isProcessTrustedWithPrompt(bool prompt) override;
+    bool hasInputPermission() override { return trusted_; }
+    bool checkInputPermission(bool askUser) override;
     std::optional<platform::WindowElement> focusedWindow(std::int32_t pid, double timeout) override;
     std::optional<std::string> windowTitle(const platform::WindowElement& window,
                                            double timeout) override;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/macos_tables/macos_keys.h"
+
 namespace velmor::sim {
 
 using platform::Event;
@@ -81,6 +83,7 @@ SimEventServices::~SimEventServices() = default;
 
 std::unique_ptr<platform::EventTap> SimEventServices::createSessionTap(
     std::uint64_t eventMask, platform::TapCallback callback) {
+    scheduler_.requireMainThread("createSessionTap");
     const bool refused = failNextTap_ || !accessibility_.trusted();
     failNextTap_ = false;
     const auto mask = Value::unsignedInteger(eventMask);
@@ -99,6 +102,7 @@ std::unique_ptr<platform::EventTap> SimEventServices::createSessionTap(
 
 std::unique_ptr<platform::RunLoopSource> SimEventServices::addTapToMainRunLoop(
     platform::EventTap& tap) {
+    scheduler_.requireMainThread("addTapToMainRunLoop");
     auto* simTap = dynamic_cast<SimTap*>(&tap);
     auto state = simTap ? simTap->state().lock() : nullptr;
     if (!state || runLoopSourceFails_) {
@@ -168,6 +172,20 @@ std::optional<Event> SimEventServices::createScrollWheelEvent(const platform::Ev
     event.setIntegerField(kScrollWheelEventIsContinuous, units == platform::ScrollUnit::pixel);
     event.setIntegerField(kSimScrollWheelCount, wheelCount);
     return event;
+}
+
+std::uint16_t SimEventServices::keyCode(platform::Key) const {
+    return macos::keys::kM;
+}
+
+void SimEventServices::postOwn(const Event& event) {
+    Event marked = event;
+    marked.setIntegerField(event_field::kSourceUserData, macos::kSyntheticEventMarker);
+    post(marked);
+}
+
+bool SimEventServices::isOwn(const Event& event) const {
+    return event.integerField(event_field::kSourceUserData) == macos::kSyntheticEventMarker;
 }
 
 void SimEventServices::post(const Event& event) {

@@ -28,6 +28,7 @@ public:
                                                          platform::TapCallback callback) override;
     std::unique_ptr<platform::RunLoopSource> addTapToMainRunLoop(platform::EventTap& tap) override;
     bool isKeyDown(std::uint16_t keyCode) const override { return keysDown_.contains(keyCode); }
+    std::uint16_t keyCode(platform::Key key) const override;
     std::unique_ptr<platform::EventSource> createEventSource() override;
     std::optional<platform::Event> createKeyboardEvent(const platform::EventSource& source,
                                                        std::uint16_t keyCode,
@@ -40,6 +41,9 @@ public:
                                                           std::uint32_t wheelCount,
                                                           std::int32_t delta) override;
     void post(const platform::Event& event) override;
+    // Marked as the macOS program marks its own events, in the source-user-data field.
+    void postOwn(const platform::Event& event) override;
+    bool isOwn(const platform::Event& event) const override;
     bool postSystemDefined(const platform::SystemDefinedEvent& event) override;
 
     // Hands one event of the user to the taps, newest first, as the system does; records it,

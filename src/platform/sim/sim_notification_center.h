@@ -12,8 +12,9 @@ class SimNotificationCenter : public platform::NotificationCenter {
 public:
     explicit SimNotificationCenter(SimRecorder& recorder) : recorder_(recorder) {}
 
-    void addObserver(const std::string& name, platform::NotificationObserver observer) override {
-        center_.addObserver(name, std::move(observer));
+    std::unique_ptr<platform::ObserverToken> addObserver(
+        const std::string& name, platform::NotificationObserver observer) override {
+        return center_.addObserver(name, std::move(observer));
     }
     void post(const std::string& name, std::optional<Value> object) override {
         recorder_.record("notification", {{"name", Value(name)}});

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/macos_tables/launch_agent.h"
+#include "platform/macos_tables/macos_places.h"
+#include "platform/macos_tables/macos_system_actions.h"
 #include "platform/platform.h"
 #include "platform/sim/sim_accessibility.h"
 #include "platform/sim/sim_clock.h"
@@ -47,6 +50,9 @@ public:
     platform::Processes& processes() override { return processes_; }
     platform::UserDefaults& defaults() override { return *defaults_; }
     platform::NotificationCenter& notifications() override { return notifications_; }
+    platform::SystemActions& systemActions() override { return systemActions_; }
+    platform::LoginItem& loginItem() override { return loginItem_; }
+    platform::Paths& paths() override { return paths_; }
     std::filesystem::path homeDirectory() const override { return options_.home; }
 
     SimEventServices& simEvents() { return events_; }
@@ -149,6 +155,9 @@ private:
     SimUi ui_;
     SimProcesses processes_{recorder_};
     SimNotificationCenter notifications_{recorder_};
+    macos::MacSystemActions systemActions_{events_, processes_};
+    macos::LaunchAgentLoginItem loginItem_{options_.home};
+    macos::MacPaths paths_{options_.home};
     std::unique_ptr<platform::UserDefaults> defaults_;
 };
 

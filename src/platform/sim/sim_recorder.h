@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ private:
     const SimClock& clock_;
     std::vector<SimRecord> records_;
     SimRecordListener listener_;
+    // Records may come from background threads when the core runs on real threads.
+    mutable std::mutex mutex_;
 };
 
 }  // namespace velmor::sim

@@ -1,5 +1,8 @@
 #include "platform/sim/sim_scheduler.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -18,7 +21,7 @@ struct SimScheduler::TimerState {
     double origin = 0.0;  // the first due time in elapsed seconds; then origin + n * interval
     std::uint64_t firings = 0;
     platform::Block action;
-    platform::RunLoopMode mode = platform::RunLoopMode::defaultMode;
+    platform::TimerMode mode = platform::TimerMode::pausesDuringModal;
     std::uint64_t order = 0;
     bool valid = true;
 
@@ -73,7 +76,8 @@ void SimScheduler::asyncSerial(const std::string& label, platform::Block block) 
 
 std::unique_ptr<platform::Timer> SimScheduler::scheduleRepeatingTimer(double intervalSeconds,
                                                                       platform::Block action,
-                                                                      platform::RunLoopMode mode) {
+                                                                      platform::TimerMode mode) {
+    requireMainThread("scheduleRepeatingTimer");
     auto state = std::make_shared<TimerState>();
     state->interval = intervalSeconds > 0.0 ? intervalSeconds : kMinimumInterval;
     state->origin = clock_.elapsed() + state->interval;
@@ -93,6 +97,41 @@ void SimScheduler::sleepMicroseconds(unsigned microseconds) {
     clock_.moveBy(static_cast<double>(microseconds) / 1e6);
 }
 
+namespace {
+
+ThreadRuleHandler& threadRuleHandler() {
+    static ThreadRuleHandler handler;
+    return handler;
+}
+
+}  // namespace
+
+ThreadRuleHandler setThreadRuleHandler(ThreadRuleHandler handler) {
+    return std::exchange(threadRuleHandler(), std::move(handler));
+}
+
+void SimScheduler::requireMainThread(std::string_view call) const {
+    if (!onBackgroundQueue()) {
+        return;
+    }
+    if (const auto& handler = threadRuleHandler()) {
+        handler(call);
+        return;
+    }
+    std::fprintf(stderr,
+                 "velmor: %.*s is main-thread only but was called from a background block\n",
+                 static_cast<int>(call.size()), call.data());
+    std::abort();
+}
+
+void SimScheduler::runMainLoop() {
+    requireMainThread("runMainLoop");
+    quitRequested_ = false;
+    while (!quitRequested_ && !isIdle()) {
+        runUntilIdle();
+    }
+}
+
 void SimScheduler::runUntilIdle() {
     if (draining_ || callbackDepth_ > 0 || modalDepth_ > 0) {
         return;
@@ -106,7 +145,9 @@ void SimScheduler::runUntilIdle() {
         } else {
             platform::Block block = std::move(background_.front().block);
             background_.pop_front();
+            ++backgroundDepth_;
             runBlock(std::move(block));
+            --backgroundDepth_;
         }
     }
     draining_ = false;
@@ -134,7 +175,8 @@ void SimScheduler::advance(double seconds) {
 std::shared_ptr<SimScheduler::TimerState> SimScheduler::nextDueTimer(double deadline) const {
     std::shared_ptr<TimerState> earliest;
     for (const auto& timer : timers_) {
-        const bool waitsForModal = inModal() && timer->mode == platform::RunLoopMode::defaultMode;
+        const bool waitsForModal =
+            inModal() && timer->mode == platform::TimerMode::pausesDuringModal;
         if (!timer->valid || waitsForModal || timer->due() > deadline) {
             continue;
         }

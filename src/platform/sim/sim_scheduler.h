@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/scheduler.h"
@@ -12,11 +14,17 @@
 
 namespace velmor::sim {
 
+// Called with the operation's name when a main-thread-only operation is called from a
+// background block. The default reports it and aborts; the tests make it fail the test.
+using ThreadRuleHandler = std::function<void(std::string_view call)>;
+// Gives the handler that was set before.
+ThreadRuleHandler setThreadRuleHandler(ThreadRuleHandler handler);
+
 // A live timer as the simulated run loop sees it.
 struct SimTimerInfo {
     double interval = 0.0;
     double nextFireTime = 0.0;  // absolute time
-    platform::RunLoopMode mode = platform::RunLoopMode::defaultMode;
+    platform::TimerMode mode = platform::TimerMode::pausesDuringModal;
 };
 
 // The simulated main run loop and dispatch queues, on one thread and a virtual clock.
@@ -32,7 +40,12 @@ public:
     void asyncSerial(const std::string& label, platform::Block block) override;
     std::unique_ptr<platform::Timer> scheduleRepeatingTimer(double intervalSeconds,
                                                             platform::Block action,
-                                                            platform::RunLoopMode mode) override;
+                                                            platform::TimerMode mode) override;
+    // Drains the queues until they are idle or the loop is quit; the virtual clock does not
+    // move by itself.
+    void runMainLoop() override;
+    void quitMainLoop() override { quitRequested_ = true; }
+    bool quitRequested() const { return quitRequested_; }
     double absoluteTime() const override { return clock_.absoluteTime(); }
     double secondsSince1970() const override;
     // Moves the clock without firing timers, as a sleeping background thread would see it.
@@ -51,7 +64,7 @@ public:
     bool isIdle() const { return main_.empty() && background_.empty(); }
     std::vector<SimTimerInfo> liveTimers() const;
 
-    // While one exists, timers of the default mode wait and the queues are not drained.
+    // While one exists, timers that pause during a modal wait and the queues are not drained.
     class [[nodiscard]] ModalScope {
     public:
         explicit ModalScope(SimScheduler& scheduler);
@@ -63,6 +76,11 @@ public:
         SimScheduler& scheduler_;
     };
     bool inModal() const { return modalDepth_ > 0; }
+
+    // Whether a background block is running now, which on a real system is another thread.
+    bool onBackgroundQueue() const { return backgroundDepth_ > 0; }
+    // Reports the call to the thread-rule handler when made from a background block.
+    void requireMainThread(std::string_view call) const;
 
     // Marks a callback of the program as running, so that no block runs inside it.
     class [[nodiscard]] CallbackScope {
@@ -98,7 +116,9 @@ private:
     std::uint64_t nextTimerOrder_ = 0;
     int callbackDepth_ = 0;
     int modalDepth_ = 0;
+    int backgroundDepth_ = 0;
     bool draining_ = false;
+    bool quitRequested_ = false;
 };
 
 }  // namespace velmor::sim

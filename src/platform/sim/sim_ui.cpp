@@ -56,6 +56,7 @@ Value stringArray(const std::vector<std::string>& texts) {
 }  // namespace
 
 void SimUi::showStatusItem(const platform::StatusItem& item, const std::vector<MenuItem>& menu) {
+    scheduler_.requireMainThread("showStatusItem");
     statusItem_ = item;
     menu_ = menu;
     Value::Dictionary fields{{"title", Value(item.title)}};
@@ -66,6 +67,7 @@ void SimUi::showStatusItem(const platform::StatusItem& item, const std::vector<M
 }
 
 void SimUi::menuItemChanged(const MenuItem& item) {
+    scheduler_.requireMainThread("menuItemChanged");
     if (MenuItem* shown = findItem(menu_, item)) {
         shown->title = item.title;
         shown->checked = item.checked;
@@ -79,7 +81,39 @@ void SimUi::menuItemChanged(const MenuItem& item) {
     }
 }
 
+SimUi::MenuChoice SimUi::chooseMenuItem(std::span<const std::string> titlePath) {
+    const std::vector<MenuItem>* items = &menu_;
+    const MenuItem* found = nullptr;
+    for (const std::string& title : titlePath) {
+        if (!items) {
+            return MenuChoice::notFound;
+        }
+        const auto item = std::ranges::find_if(
+            *items, [&](const MenuItem& each) { return !each.separator && each.title == title; });
+        if (item == items->end()) {
+            return MenuChoice::notFound;
+        }
+        found = &*item;
+        items = item->submenu.empty() ? nullptr : &item->submenu;
+    }
+    if (!found) {
+        return MenuChoice::notFound;
+    }
+    if (!found->submenu.empty()) {
+        return MenuChoice::opensSubmenu;
+    }
+    if (!found->enabled || !found->handler) {
+        return MenuChoice::disabled;
+    }
+    // A copy: the handler may change the menu the item lives in.
+    const MenuItem chosen = *found;
+    SimScheduler::CallbackScope mainThread(scheduler_);
+    chosen.handler(chosen);
+    return MenuChoice::chosen;
+}
+
 platform::AlertResponse SimUi::runModalAlert(const platform::Alert& alert) {
+    scheduler_.requireMainThread("runModalAlert");
     AlertAnswer answer;
     if (!alertAnswers_.empty()) {
         answer = alertAnswers_.front();
@@ -108,6 +142,7 @@ platform::AlertResponse SimUi::runModalAlert(const platform::Alert& alert) {
 }
 
 std::optional<std::string> SimUi::runOpenPanel(const platform::OpenPanel& panel) {
+    scheduler_.requireMainThread("runOpenPanel");
     PanelResult result;
     if (!panelResults_.empty()) {
         result = std::move(panelResults_.front());
@@ -129,11 +164,13 @@ void SimUi::keepOpen(double seconds) {
 }
 
 void SimUi::terminateApplication() {
+    scheduler_.requireMainThread("terminateApplication");
     terminated_ = true;
     recorder_.record("quit");
 }
 
 std::optional<std::string> SimUi::resourcePath(const std::string& name, const std::string& type) {
+    scheduler_.requireMainThread("resourcePath");
     if (!resourceDirectory_) {
         return std::nullopt;
     }

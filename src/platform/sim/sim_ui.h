@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,16 @@ public:
     platform::AlertResponse runModalAlert(const platform::Alert& alert) override;
     // The next queued result, else cancel.
     std::optional<std::string> runOpenPanel(const platform::OpenPanel& panel) override;
-    void activateIgnoringOtherApps() override { recorder_.record("activate-self"); }
+    // Kept, not recorded: the macOS program sets it once before anything else happens.
+    void setActivationPolicy(platform::ActivationPolicy policy) override {
+        scheduler_.requireMainThread("setActivationPolicy");
+        policy_ = policy;
+    }
+    platform::ActivationPolicy activationPolicy() const { return policy_; }
+    void activateIgnoringOtherApps() override {
+        scheduler_.requireMainThread("activateIgnoringOtherApps");
+        recorder_.record("activate-self");
+    }
     void terminateApplication() override;
     std::optional<std::string> resourcePath(const std::string& name,
                                             const std::string& type) override;
@@ -42,6 +52,11 @@ public:
     std::size_t unusedAlertAnswers() const { return alertAnswers_.size(); }
     std::size_t unusedFieldTexts() const { return fieldTexts_.size(); }
     std::size_t unusedPanelResults() const { return panelResults_.size(); }
+
+    // The user chooses the item at this path of exact titles, as a click on a real menu:
+    // the item's handler runs as a callback on the main thread. Blocks it queues wait.
+    enum class MenuChoice { chosen, notFound, opensSubmenu, disabled };
+    MenuChoice chooseMenuItem(std::span<const std::string> titlePath);
 
     const std::optional<platform::StatusItem>& statusItem() const { return statusItem_; }
     // The menu as shown, with every later change applied.
@@ -71,6 +86,7 @@ private:
     std::optional<platform::StatusItem> statusItem_;
     std::vector<platform::MenuItem> menu_;
     bool terminated_ = false;
+    platform::ActivationPolicy policy_ = platform::ActivationPolicy::regular;
 };
 
 }  // namespace velmor::sim

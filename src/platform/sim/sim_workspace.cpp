@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/macos_tables/macos_places.h"
+
 namespace velmor::sim {
 
 using platform::ItemKind;
@@ -57,6 +59,18 @@ bool SimWorkspace::launchApplication(const std::string& name) {
     return launchSucceeds_;
 }
 
+bool SimWorkspace::launchWellKnownApplication(platform::WellKnownApplication application) {
+    return launchApplication(std::string(macos::wellKnownApplicationName(application)));
+}
+
+std::string SimWorkspace::wellKnownApplicationPath(platform::WellKnownApplication application) {
+    return macos::wellKnownApplicationPath(application);
+}
+
+bool SimWorkspace::isWebBrowser(const std::string& applicationId) {
+    return macos::isWebBrowser(applicationId);
+}
+
 bool SimWorkspace::openURL(const std::string& absoluteURL) {
     recorder_.record("open-url", {{"url", Value(absoluteURL)}});
     return openURLSucceeds_;
@@ -81,7 +95,7 @@ ItemKind SimWorkspace::itemAtPath(const std::string& path) {
     return realItemAt(path);
 }
 
-std::optional<std::string> SimWorkspace::bundleIdentifierAtPath(const std::string& path) {
+std::optional<std::string> SimWorkspace::applicationIdAtPath(const std::string& path) {
     auto found = installed_.find(normalised(path));
     if (found == installed_.end()) {
         return std::nullopt;
@@ -90,10 +104,10 @@ std::optional<std::string> SimWorkspace::bundleIdentifierAtPath(const std::strin
 }
 
 std::vector<RunningApplication> SimWorkspace::runningApplications(
-    const std::string& bundleIdentifier) {
+    const std::string& applicationId) {
     std::vector<RunningApplication> matching;
     for (const auto& app : applications_) {
-        if (!app.terminated && app.bundleIdentifier == bundleIdentifier) {
+        if (!app.terminated && app.bundleIdentifier == applicationId) {
             matching.push_back(RunningApplication{app.pid, app.bundleIdentifier});
         }
     }
@@ -122,7 +136,7 @@ void SimWorkspace::activate(const RunningApplication& application, unsigned opti
 
 void SimWorkspace::recordApplicationRequest(const char* kind, const RunningApplication& app,
                                             Value::Dictionary extra) {
-    extra.emplace("bundle", Value(app.bundleIdentifier.value_or("")));
+    extra.emplace("bundle", Value(app.applicationId.value_or("")));
     extra.emplace("pid", Value::integer(app.pid));
     recorder_.record(kind, std::move(extra));
 }

@@ -30,16 +30,20 @@ public:
     std::optional<platform::RunningApplication> frontmostApplication() override;
     bool isTerminated(const platform::RunningApplication& application) override;
     bool launchApplication(const std::string& name) override;
+    // Names, paths and browsers as on a Mac.
+    bool launchWellKnownApplication(platform::WellKnownApplication application) override;
+    std::string wellKnownApplicationPath(platform::WellKnownApplication application) override;
+    bool isWebBrowser(const std::string& applicationId) override;
     bool openURL(const std::string& absoluteURL) override;
     bool openFile(const std::string& path) override;
     platform::ItemKind itemAtPath(const std::string& path) override;
-    std::optional<std::string> bundleIdentifierAtPath(const std::string& path) override;
+    std::optional<std::string> applicationIdAtPath(const std::string& path) override;
     std::vector<platform::RunningApplication> runningApplications(
-        const std::string& bundleIdentifier) override;
+        const std::string& applicationId) override;
     void terminate(const platform::RunningApplication& application) override;
     void unhide(const platform::RunningApplication& application) override;
     void activate(const platform::RunningApplication& application, unsigned options) override;
-    std::string ownBundleIdentifier() override { return kOwnBundleIdentifier; }
+    std::string ownApplicationId() override { return kOwnBundleIdentifier; }
 
     // Adds the application, or updates the one with that pid.
     void addRunningApplication(std::optional<std::string> bundleIdentifier, std::int32_t pid,

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace velmor {
+
+inline constexpr std::uintmax_t kGestureLogSizeLimit = 262144;
+
+// "Velmor_GestureLog.txt" on the desktop
+std::filesystem::path VLGestureLogPath(platform::Platform& platform);
+
+// The current date in the log's time-stamp form, "2025-01-31 09:15:02 +0000".
+std::string VLLogTimestamp(platform::Platform& platform);
+
+// Rotates if needed, then appends "<time stamp>: <message>\n".
+void VLStudioLog(platform::Platform& platform, std::string_view message);
+// Moves a log larger than the limit to the ".previous" generation.
+void VLRotateGestureLog(platform::Platform& platform);
+// Appends a complete line (time stamp and line break included) unchanged.
+void VLAppendToGestureLog(platform::Platform& platform, std::string_view line);
+
+}  // namespace velmor

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/paths.h"
+#include "platform/workspace.h"
+
+// Well-known places and applications of a Mac, shared by the simulated platform and a macOS
+// backend.
+namespace velmor::macos {
+
+// The application's name, as launched by name, and its bundle path.
+std::string_view wellKnownApplicationName(platform::WellKnownApplication application);
+std::string wellKnownApplicationPath(platform::WellKnownApplication application);
+
+// The web browsers, by exact bundle identifier.
+bool isWebBrowser(std::string_view bundleIdentifier);
+
+// The folders of a Mac under a home folder.
+class MacPaths : public platform::Paths {
+public:
+    explicit MacPaths(std::filesystem::path home) : home_(std::move(home)) {}
+
+    std::filesystem::path desktopFolder() const override { return home_ / "Desktop"; }
+    std::filesystem::path applicationSupportFolder() const override {
+        return home_ / "Library" / "Application Support";
+    }
+    std::string applicationsFolder() const override { return "/Applications"; }
+    std::string applicationFileType() const override { return "app"; }
+
+private:
+    std::filesystem::path home_;
+};
+
+}  // namespace velmor::macos

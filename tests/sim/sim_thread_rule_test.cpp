@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_platform.h"
+#include "support/temp_home.h"
+
+namespace velmor::sim {
+namespace {
+
+TEST(SimThreadRule, AMainThreadCallFromABackgroundBlockIsReportedByName) {
+    testing::TempHome home;
+    SimPlatform sim(SimOptions{home.path(), true, std::nullopt});
+    std::vector<std::string> reported;
+    const ThreadRuleHandler previous =
+        setThreadRuleHandler([&reported](std::string_view call) { reported.emplace_back(call); });
+    sim.scheduler().asyncUserInitiated([&sim] {
+        sim.ui().activateIgnoringOtherApps();
+        sim.events().isKeyDown(46);  // any thread
+    });
+    sim.runUntilIdle();
+    sim.ui().activateIgnoringOtherApps();  // on the main thread: fine
+    setThreadRuleHandler(previous);
+    EXPECT_EQ(reported, std::vector<std::string>{"activateIgnoringOtherApps"});
+}
+
+}  // namespace
+}  // namespace velmor::sim

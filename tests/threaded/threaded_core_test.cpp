@@ -1,0 +1,78 @@
+// The core on a scheduler with real threads, so that a data race between the main thread
+// and a background block shows under ThreadSanitizer (a build with VELMOR_TSAN=ON).
+#include <gtest/gtest.h>
+
+#include "app/app_entry.h"
+#include "platform/sim/sim_platform.h"
+#include "support/temp_home.h"
+#include "threaded/threaded_scheduler.h"
+
+namespace velmor::testing {
+namespace {
+
+namespace type = platform::event_type;
+namespace field = platform::event_field;
+
+// The simulated platform with real threads in place of its queues.
+class ThreadedPlatform : public platform::Platform {
+public:
+    explicit ThreadedPlatform(sim::SimPlatform& sim) : sim_(sim) {}
+
+    platform::EventServices& events() override { return sim_.events(); }
+    platform::Accessibility& accessibility() override { return sim_.accessibility(); }
+    platform::Workspace& workspace() override { return sim_.workspace(); }
+    platform::Ui& ui() override { return sim_.ui(); }
+    platform::Scheduler& scheduler() override { return scheduler_; }
+    platform::Processes& processes() override { return sim_.processes(); }
+    platform::UserDefaults& defaults() override { return sim_.defaults(); }
+    platform::NotificationCenter& notifications() override { return sim_.notifications(); }
+    platform::SystemActions& systemActions() override { return sim_.systemActions(); }
+    platform::LoginItem& loginItem() override { return sim_.loginItem(); }
+    platform::Paths& paths() override { return sim_.paths(); }
+    std::filesystem::path homeDirectory() const override { return sim_.homeDirectory(); }
+
+    ThreadedScheduler& threads() { return scheduler_; }
+
+private:
+    sim::SimPlatform& sim_;
+    ThreadedScheduler scheduler_;
+};
+
+TEST(ThreadedCore, GesturesWhoseWorkRunsInTheBackgroundWhileInputGoesOn) {
+    TempHome home;
+    sim::SimPlatform sim(sim::SimOptions{home.path(), true, std::nullopt});
+    sim.setTrusted(true);
+    sim.setFrontmostApplication("com.google.Chrome", 200, "Search");
+    ThreadedPlatform platform(sim);
+    const auto delegate = VLRunApplicationEntry(platform);
+    platform.threads().drain();
+
+    const auto send = [&](std::uint32_t eventType, Point where) {
+        sim.deliverEvent(platform::Event(eventType, where));
+    };
+    const auto stroke = [&](std::initializer_list<Point> points) {
+        send(type::kRightMouseDown, *points.begin());
+        for (const Point& point : points) {
+            send(type::kRightMouseDragged, point);
+        }
+        send(type::kRightMouseUp, *(points.end() - 1));
+    };
+    for (int round = 0; round < 3; ++round) {
+        stroke({{600, 500}, {600, 400}, {600, 300}});  // scroll burst in the background
+        stroke({{600, 400}, {500, 400}, {450, 400}});  // browser back, window title asked
+        stroke({{300, 300}, {400, 300}, {400, 400}});  // minimise in the background
+        send(type::kRightMouseDown, {100, 100});
+        platform::Event wheel(type::kScrollWheel, {100, 100});
+        wheel.setIntegerField(field::kScrollWheelDeltaAxis1, -1);
+        sim.deliverEvent(wheel);  // a volume step on its serial queue
+        send(type::kRightMouseUp, {100, 100});
+        platform.threads().drain();
+    }
+    EXPECT_EQ(sim.recordsOfKind("scroll").size(), 3u * 140u);
+    EXPECT_EQ(sim.recordsOfKind("key").size(), 3u * 2u);
+    EXPECT_EQ(sim.recordsOfKind("minimize").size(), 1u);  // the window stays minimised
+    EXPECT_FALSE(sim.recordsOfKind("process").empty());
+}
+
+}  // namespace
+}  // namespace velmor::testing
