@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a plain build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any sanitizer report fails the run.
+# UndefinedBehaviorSanitizer, where any sanitizer report fails the run; then the threaded
+# tests under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,12 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_SANITIZE=ON -DVELMOR_BENCHMARKS=OFF -DVELMOR_WERROR=ON
 ctest --test-dir build-sanitize --output-on-failure
+
+# The core on real threads under ThreadSanitizer: only the threaded tests are built there.
+export TSAN_OPTIONS="halt_on_error=1"
+if [ ! -f build-tsan/CMakeCache.txt ]; then
+  cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMOR_TSAN=ON \
+    -DVELMOR_BENCHMARKS=OFF >/dev/null
+fi
+cmake --build build-tsan -j "$(nproc 2>/dev/null || echo 2)" --target velmor_threaded_tests
+build-tsan/tests/velmor_threaded_tests

@@ -144,7 +144,7 @@ std::optional<Event> SimEventServices::createKeyboardEvent(const platform::Event
     if (consumeEventCreationFailure()) {
         return std::nullopt;
     }
-    Event event(keyDown ? event_type::kKeyDown : event_type::kKeyUp, pointer_);
+    Event event(keyDown ? event_type::kKeyDown : event_type::kKeyUp, pointer());
     event.setIntegerField(event_field::kKeyboardKeycode, keyCode);
     return event;
 }
@@ -167,11 +167,21 @@ std::optional<Event> SimEventServices::createScrollWheelEvent(const platform::Ev
     if (consumeEventCreationFailure()) {
         return std::nullopt;
     }
-    Event event(event_type::kScrollWheel, pointer_);
+    Event event(event_type::kScrollWheel, pointer());
     event.setIntegerField(event_field::kScrollWheelDeltaAxis1, delta);
     event.setIntegerField(kScrollWheelEventIsContinuous, units == platform::ScrollUnit::pixel);
     event.setIntegerField(kSimScrollWheelCount, wheelCount);
     return event;
+}
+
+Point SimEventServices::pointer() const {
+    const std::lock_guard lock(pointerMutex_);
+    return pointer_;
+}
+
+void SimEventServices::movePointer(Point location) {
+    const std::lock_guard lock(pointerMutex_);
+    pointer_ = location;
 }
 
 std::uint16_t SimEventServices::keyCode(platform::Key) const {
@@ -195,7 +205,7 @@ void SimEventServices::post(const Event& event) {
                     {"flags", Value::unsignedInteger(event.flags)},
                     {"down", Value::boolean(event.type == event_type::kKeyDown)}});
     } else if (isMouseType(event.type)) {
-        pointer_ = event.location;
+        movePointer(event.location);
         recorder_.record(
             "mouse",
             {{"type", Value::integer(event.type)},
@@ -234,7 +244,7 @@ bool SimEventServices::postSystemDefined(const platform::SystemDefinedEvent& eve
 
 TapResult SimEventServices::deliverEvent(const Event& event) {
     if (isMouseType(event.type)) {
-        pointer_ = event.location;
+        movePointer(event.location);
     }
     TapResult result = TapResult::pass;
     // Newest first; copies keep a tap alive while its callback runs, even if it is released.
@@ -279,7 +289,7 @@ void SimEventServices::notifyDisabled(TapState& tap, std::uint32_t type) {
         return;
     }
     SimScheduler::CallbackScope inside(scheduler_);
-    tap.callback(type, Event(type, pointer_));
+    tap.callback(type, Event(type, pointer()));
 }
 
 bool SimEventServices::disableTapSilently() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <vector>
@@ -80,6 +81,10 @@ private:
     const SimAccessibility& accessibility_;
     std::vector<std::shared_ptr<TapState>> taps_;  // oldest first
     std::set<std::uint16_t> keysDown_;
+    // The pointer is read by events made on background threads too.
+    Point pointer() const;
+    void movePointer(Point location);
+    mutable std::mutex pointerMutex_;
     Point pointer_;
     bool failNextTap_ = false;
     bool runLoopSourceFails_ = false;
