@@ -34,6 +34,7 @@ public:
     bool openFile(const std::string& path) override;
     platform::ItemKind itemAtPath(const std::string& path) override;
     std::optional<std::string> bundleIdentifierAtPath(const std::string& path) override;
+    std::optional<std::string> applicationName(const std::string& bundleIdentifier) override;
     std::vector<platform::RunningApplication> runningApplications(
         const std::string& bundleIdentifier) override;
     void terminate(const platform::RunningApplication& application) override;
@@ -49,7 +50,8 @@ public:
     // The application quits: it is terminated and no longer frontmost.
     void quitApplication(std::int32_t pid);
     const SimApplication* application(std::int32_t pid) const;
-    void installApplication(const std::string& path, const std::string& bundleIdentifier);
+    void installApplication(const std::string& path, const std::string& bundleIdentifier,
+                            std::optional<std::string> name = std::nullopt);
     void setOpenURLSucceeds(bool succeeds) { openURLSucceeds_ = succeeds; }
     void setLaunchApplicationSucceeds(bool succeeds) { launchSucceeds_ = succeeds; }
 
@@ -62,6 +64,7 @@ private:
     std::vector<SimApplication> applications_;  // in the order the system lists them
     std::optional<std::int32_t> frontmost_;
     std::map<std::string, std::string> installed_;  // normalised bundle path -> identifier
+    std::map<std::string, std::string> names_;      // identifier -> name
     bool openURLSucceeds_ = true;
     bool launchSucceeds_ = true;
 };
