@@ -64,6 +64,8 @@ TEST_F(ExclusionMenu, SitsAfterTheAlphabetAndNamesTheApplicationInFrontWhenOpene
     EXPECT_EQ((alphabet + 1)->title, kParent);
 
     EXPECT_EQ(submenuAsShown(), std::vector<std::string>{"현재 앱에서 끄기: Google Chrome"});
+    // Opening the menu again with nothing changed tells the platform nothing.
+    EXPECT_TRUE(sim.recordsOfKind("submenu").empty());
     sim.setFrontmostApplication("org.unnamed", 300, std::nullopt);
     EXPECT_EQ(submenuAsShown(), std::vector<std::string>{"현재 앱에서 끄기: org.unnamed"});
     sim.setFrontmostApplication(sim::SimWorkspace::kOwnBundleIdentifier, 1, std::nullopt);
