@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "input/excluded_applications.h"
 #include "input/mouse_controller.h"
 #include "platform/sim/sim_platform.h"
 
@@ -58,6 +59,33 @@ void BM_DragEventThroughCallback(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DragEventThroughCallback);
+
+// A right press with 20 excluded applications, timed with its release (pausing the timer
+// would cost more than the press). Argument 1: the frontmost application is the last one
+// listed, so the hold is passed on; 0: it is not listed, so the press begins a stroke and
+// the release replays the click.
+void BM_RightPressWithTwentyExcludedApplications(benchmark::State& state) {
+    TapBench bench;
+    Value::Array ids;
+    for (int i = 0; i < 20; ++i) {
+        ids.emplace_back("com.example.application-" + std::to_string(i));
+    }
+    bench.platform.defaults().set(kExcludedApplicationsKey, Value(std::move(ids)));
+    const bool excluded = state.range(0) == 1;
+    bench.platform.setFrontmostApplication(
+        excluded ? "com.example.application-19" : "com.example.other", 42);
+    const platform::Event down(platform::event_type::kRightMouseDown, {10, 10});
+    const platform::Event up(platform::event_type::kRightMouseUp, {10, 10});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            bench.controller.handleEvent(platform::event_type::kRightMouseDown, down));
+        benchmark::DoNotOptimize(
+            bench.controller.handleEvent(platform::event_type::kRightMouseUp, up));
+        bench.platform.clearRecords();
+    }
+    state.SetLabel(excluded ? "excluded: passed on" : "not excluded: a stroke begins");
+}
+BENCHMARK(BM_RightPressWithTwentyExcludedApplications)->Arg(1)->Arg(0);
 
 template <Point (*pointAt)(int)>
 void BM_ReleaseDispatchOf3000PointStroke(benchmark::State& state) {

@@ -54,6 +54,11 @@ public:
 
     void velmorSyncTick();
 
+    // Applications in which gestures are off.
+    void refreshExclusionMenu();
+    void excludeApplication(const platform::MenuItem& sender);
+    void includeApplication(const platform::MenuItem& sender);
+
     // Performs the item's named action, as the menu does when the user chooses it; false
     // when the item has no action the delegate knows or is disabled.
     bool performMenuAction(const platform::MenuItem& item);
@@ -72,6 +77,9 @@ private:
     void changeMenuItem(std::string_view identifier, const std::string& title, bool checked);
     void showAlert(const platform::Alert& alert);
     bool performSyncAction(std::string_view action);
+    platform::MenuHandler menuHandler();
+    platform::MenuItem makeExclusionMenuItem();
+    std::string applicationDisplayName(const std::string& id);
 
     platform::Platform& platform_;
     platform::StatusItem statusItem_;

@@ -1,4 +1,8 @@
 #include "app/app_delegate.h"
+
+#include <algorithm>
+
+#include "app/exclusion_menu.h"
 #include "app/launch_at_login.h"
 #include "app/status_menu.h"
 #include "input/volume_wheel.h"
@@ -12,22 +16,17 @@ namespace {
 // The settings alert's second button.
 constexpr int kToggleLoginButton = 1001;
 
-void attachHandler(std::vector<platform::MenuItem>& items, const platform::MenuHandler& handler) {
-    for (platform::MenuItem& item : items) {
-        if (!item.action.empty()) {
-            item.handler = handler;
-        }
-        attachHandler(item.submenu, handler);
-    }
-}
-
 }  // namespace
 
 void VLAppDelegate::makeStatusItem() {
     statusItem_ = VLMakeStatusBarItem(platform_.ui().resourcePath("MenuVelmorTemplate", "png"));
+    statusItem_.menuWillOpen = [this] { refreshExclusionMenu(); };
     statusMenu_ = VLMakeStatusMenu(platform_.defaults());
-    attachHandler(statusMenu_,
-                  [this](const platform::MenuItem& item) { (void)performMenuAction(item); });
+    const auto alphabet = std::ranges::find(statusMenu_, std::string(kAlphabetItemIdentifier),
+                                            &platform::MenuItem::identifier);
+    statusMenu_.insert(alphabet == statusMenu_.end() ? alphabet : alphabet + 1,
+                       makeExclusionMenuItem());
+    VLAttachMenuHandler(statusMenu_, menuHandler());
     platform_.ui().showStatusItem(statusItem_, statusMenu_);
 }
 
@@ -92,10 +91,18 @@ bool VLAppDelegate::performMenuAction(const platform::MenuItem& chosen) {
         recheckPermission();
     } else if (item.action == action::kQuit) {
         quit();
+    } else if (item.action == exclusion_action::kExclude) {
+        excludeApplication(item);
+    } else if (item.action == exclusion_action::kInclude) {
+        includeApplication(item);
     } else {
         return performSyncAction(item.action);
     }
     return true;
+}
+
+platform::MenuHandler VLAppDelegate::menuHandler() {
+    return [this](const platform::MenuItem& item) { (void)performMenuAction(item); };
 }
 
 bool VLAppDelegate::performSyncAction(std::string_view action) {

@@ -43,6 +43,20 @@ platform::MenuItem syncMenuItem() {
     return parent;
 }
 
+// Through the submenus too; const or not, as the menu is.
+template <typename Items>
+auto* findByIdentifier(Items& menu, std::string_view identifier) {
+    for (auto& item : menu) {
+        if (item.identifier == identifier) {
+            return &item;
+        }
+        if (auto* inner = findByIdentifier(item.submenu, identifier)) {
+            return inner;
+        }
+    }
+    return static_cast<decltype(&menu.front())>(nullptr);
+}
+
 }  // namespace
 
 platform::StatusItem VLMakeStatusBarItem(const std::optional<std::string>& imagePath) {
@@ -83,17 +97,24 @@ std::vector<platform::MenuItem> VLMakeStatusMenu(const platform::UserDefaults& d
     return menu;
 }
 
+void VLAttachMenuHandler(std::vector<platform::MenuItem>& items,
+                         const platform::MenuHandler& handler) {
+    for (platform::MenuItem& item : items) {
+        if (!item.action.empty()) {
+            item.handler = handler;
+        }
+        VLAttachMenuHandler(item.submenu, handler);
+    }
+}
+
 platform::MenuItem* VLFindMenuItem(std::vector<platform::MenuItem>& menu,
                                    std::string_view identifier) {
-    for (platform::MenuItem& item : menu) {
-        if (item.identifier == identifier) {
-            return &item;
-        }
-        if (platform::MenuItem* inner = VLFindMenuItem(item.submenu, identifier)) {
-            return inner;
-        }
-    }
-    return nullptr;
+    return findByIdentifier(menu, identifier);
+}
+
+const platform::MenuItem* VLFindMenuItem(const std::vector<platform::MenuItem>& menu,
+                                         std::string_view identifier) {
+    return findByIdentifier(menu, identifier);
 }
 
 platform::Alert VLHelpAlert() {

@@ -35,9 +35,15 @@ platform::StatusItem VLMakeStatusBarItem(const std::optional<std::string>& image
 // direction's check mark is read from the settings here, launch at login is set later.
 std::vector<platform::MenuItem> VLMakeStatusMenu(const platform::UserDefaults& defaults);
 
+// Gives every item with an action, submenus included, the handler.
+void VLAttachMenuHandler(std::vector<platform::MenuItem>& items,
+                         const platform::MenuHandler& handler);
+
 // The item with that identifier, searched through the submenus too.
 platform::MenuItem* VLFindMenuItem(std::vector<platform::MenuItem>& menu,
                                    std::string_view identifier);
+const platform::MenuItem* VLFindMenuItem(const std::vector<platform::MenuItem>& menu,
+                                         std::string_view identifier);
 
 platform::Alert VLHelpAlert();
 platform::Alert VLSettingsAlert(bool launchAtLogin, bool trusted);

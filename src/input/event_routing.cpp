@@ -1,4 +1,5 @@
 #include "gestures/synthetic_input.h"
+#include "input/excluded_applications.h"
 #include "input/mouse_controller.h"
 #include "input/volume_wheel.h"
 
@@ -30,11 +31,7 @@ TapResult VLMouseController::handleEvent(std::uint32_t eventType, const platform
         case type::kKeyUp:
             return routeKey(eventType, event);
         case type::kRightMouseDown:
-            rightDown_ = true;
-            volumeWheelUsed_ = false;
-            middleComboUsed_ = false;
-            beginGestureAtPoint(event.location);
-            return TapResult::swallow;
+            return routeRightDown(event);
         case type::kRightMouseUp:
             return routeRightUp(event);
         case type::kRightMouseDragged:
@@ -71,7 +68,32 @@ TapResult VLMouseController::routeKey(std::uint32_t eventType, const platform::E
     return TapResult::pass;
 }
 
+TapResult VLMouseController::routeRightDown(const platform::Event& event) {
+    std::optional<platform::RunningApplication> front =
+        platform_.workspace().frontmostApplication();
+    // Decided once at the press: the whole hold belongs to the application it began in.
+    passingHold_ = isExcluded(front);
+    if (passingHold_) {
+        rightDown_ = false;
+        return TapResult::pass;
+    }
+    rightDown_ = true;
+    volumeWheelUsed_ = false;
+    middleComboUsed_ = false;
+    beginGesture(event.location, std::move(front));
+    return TapResult::swallow;
+}
+
+bool VLMouseController::isExcluded(const std::optional<platform::RunningApplication>& app) const {
+    return app && app->applicationId &&
+           VLIsExcludedApplication(platform_.defaults(), *app->applicationId);
+}
+
 TapResult VLMouseController::routeRightUp(const platform::Event& event) {
+    if (passingHold_) {
+        passingHold_ = false;
+        return TapResult::pass;
+    }
     if (!rightDown_) {
         return TapResult::pass;
     }
@@ -113,6 +135,11 @@ TapResult VLMouseController::routeOtherMouseDown(const platform::Event& event) {
     if (event.integerField(field::kMouseButtonNumber) != kMiddleButton) {
         return TapResult::pass;
     }
+    // Its release is passed too, even after the hold ended, so it never becomes a capture.
+    passMiddleUp_ = passingHold_;
+    if (passingHold_) {
+        return TapResult::pass;
+    }
     if (rightDown_) {
         middleComboPressed_ = true;
         middleComboUsed_ = true;
@@ -122,6 +149,10 @@ TapResult VLMouseController::routeOtherMouseDown(const platform::Event& event) {
 
 TapResult VLMouseController::routeOtherMouseUp(const platform::Event& event) {
     if (event.integerField(field::kMouseButtonNumber) != kMiddleButton) {
+        return TapResult::pass;
+    }
+    if (passMiddleUp_ || passingHold_) {
+        passMiddleUp_ = false;
         return TapResult::pass;
     }
     if (!middleComboPressed_ && !rightDown_) {

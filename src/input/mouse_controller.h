@@ -56,12 +56,15 @@ public:
 
 private:
     platform::TapResult routeKey(std::uint32_t type, const platform::Event& event);
+    platform::TapResult routeRightDown(const platform::Event& event);
+    bool isExcluded(const std::optional<platform::RunningApplication>& app) const;
     platform::TapResult routeRightUp(const platform::Event& event);
     platform::TapResult routeScrollWheel(const platform::Event& event);
     platform::TapResult routeOtherMouseDown(const platform::Event& event);
     platform::TapResult routeOtherMouseUp(const platform::Event& event);
     void makeVolumeStepIfGateAllows(const platform::Event& event);
     void trackDownUpKick(Point point);
+    void beginGesture(Point point, std::optional<platform::RunningApplication> target);
 
     platform::Platform& platform_;
     std::unique_ptr<platform::EventTap> eventTap_;
@@ -74,6 +77,9 @@ private:
     bool volumeWheelUsed_ = false;
     double volumeWheelLastTick_ = 0.0;
     bool suppressMKeyUp_ = false;
+    // A hold that began in an excluded application: every event of it is passed on.
+    bool passingHold_ = false;
+    bool passMiddleUp_ = false;
     Stroke stroke_;
 };
 

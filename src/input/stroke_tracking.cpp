@@ -28,13 +28,18 @@ int VLDirectionForDelta(double dx, double dy) {
 }
 
 void VLMouseController::beginGestureAtPoint(Point point) {
+    beginGesture(point, platform_.workspace().frontmostApplication());
+}
+
+void VLMouseController::beginGesture(Point point,
+                                     std::optional<platform::RunningApplication> target) {
     // The trace keeps its buffer from one stroke to the next.
     std::vector<Point> trace = std::move(stroke_.trace);
     trace.clear();
     trace.reserve(kMaxTracePoints);
     trace.push_back(point);
     stroke_ = Stroke{};
-    stroke_.gestureTargetApp = platform_.workspace().frontmostApplication();
+    stroke_.gestureTargetApp = std::move(target);
     const auto& events = platform_.events();
     stroke_.mComboActive = events.isKeyDown(events.keyCode(platform::Key::m));
     stroke_.startPoint = point;

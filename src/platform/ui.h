@@ -67,6 +67,9 @@ struct StatusItem {
     double imageHeight = 16.0;
     std::string title;
     std::string toolTip;
+    // Called on the main thread each time the user opens the menu, before it shows, so
+    // items that depend on the moment (the frontmost application) can be brought up to date.
+    std::function<void()> menuWillOpen;
 };
 
 // How the program shows itself: a regular application with a dock icon and menu bar, or an
@@ -82,6 +85,8 @@ public:
     virtual void showStatusItem(const StatusItem& item, const std::vector<MenuItem>& menu) = 0;
     // A menu item's title or check mark changed; its handler stays as shown.
     virtual void menuItemChanged(const MenuItem& item) = 0;
+    // The items of a submenu were replaced: the parent as it is now, with its handlers.
+    virtual void submenuChanged(const MenuItem& parent) = 0;
 
     // Runs modally; timers that pause during a modal wait meanwhile, the event tap keeps
     // working.

@@ -49,6 +49,8 @@ public:
     // What exists at a path: installed application bundles are the platform's knowledge.
     virtual ItemKind itemAtPath(const std::string& path) = 0;
     virtual std::optional<std::string> applicationIdAtPath(const std::string& path) = 0;
+    // The name a person knows an installed application by; nothing when it is unknown.
+    virtual std::optional<std::string> applicationName(const std::string& applicationId) = 0;
 
     // In the order the system lists them.
     virtual std::vector<RunningApplication> runningApplications(

@@ -102,7 +102,11 @@ void SessionRunner::runScript(const SessionCommand& command) {
         sim_.addRunningApplication(word(command, 0), pidAt(command, 1),
                                    hasKeyword(command, 2, "hidden"));
     } else if (name == "app") {
-        sim_.installApplication(word(command, 0), word(command, 1));
+        std::optional<std::string> displayName;
+        if (command.arguments.size() == 3) {
+            displayName = word(command, 2);
+        }
+        sim_.installApplication(word(command, 0), word(command, 1), std::move(displayName));
     } else if (name == "alert-answer") {
         sim_.queueAlertAnswer(static_cast<int>(sessionInteger(word(command, 0)).value_or(1000)));
     } else if (name == "field") {

@@ -162,7 +162,7 @@ std::optional<std::string> checkRunning(const Words& words) {
 }
 
 std::optional<std::string> checkApp(const Words& words) {
-    return countIs(words, 2, 2, "app PATH BUNDLE_ID");
+    return countIs(words, 2, 3, "app PATH BUNDLE_ID [\"NAME\"]");
 }
 
 std::optional<std::string> checkPoint(const Words& words) {

@@ -22,11 +22,13 @@ inline Value threeSamples() {
     return Value(Value::Array{Value(points), Value(points), Value(points)});
 }
 
-// The whole program on the simulated platform, in a fresh home folder.
-struct AppFixture : ::testing::Test {
+// The whole program on the simulated platform, in a fresh home folder; its settings in
+// memory, or in the settings file under the home folder.
+template <bool InMemoryDefaults>
+struct AppFixtureWith : ::testing::Test {
     TempHome home;
-    sim::SimPlatform sim{
-        sim::SimOptions{home.path(), true, std::filesystem::path(VELMOR_SOURCE_DIR) / "resources"}};
+    sim::SimPlatform sim{sim::SimOptions{home.path(), InMemoryDefaults,
+                                         std::filesystem::path(VELMOR_SOURCE_DIR) / "resources"}};
     std::unique_ptr<VLAppDelegate> app;
 
     void launch(bool trusted = true) {
@@ -67,5 +69,7 @@ struct AppFixture : ::testing::Test {
             std::ranges::count(timers, 1.0, &sim::SimTimerInfo::interval));
     }
 };
+
+using AppFixture = AppFixtureWith<true>;
 
 }  // namespace velmor::testing

@@ -4,6 +4,7 @@
 
 #include "app/app_fixture.h"
 #include "app/app_texts.h"
+#include "app/status_menu.h"
 #include "platform/macos_tables/launch_agent.h"
 #include "platform/property_list_file.h"
 
@@ -29,17 +30,17 @@ TEST_F(LaunchAtLoginTest, FirstStartTurnsItOnAndTheMenuTurnsItOffAndOnAgain) {
     EXPECT_EQ(files::readPropertyListFile(agent), kExpectedAgent);
     EXPECT_EQ(macos::VLLaunchAgentPath(home.path()), agent);
     EXPECT_TRUE(sim.loginItem().isEnabled());
-    EXPECT_TRUE(app->statusMenu()[9].checked);
+    EXPECT_TRUE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
 
     choose(kLoginItem);
     EXPECT_FALSE(std::filesystem::exists(agent));
-    EXPECT_FALSE(app->statusMenu()[9].checked);
+    EXPECT_FALSE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
     EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
 
     std::filesystem::remove_all(home.path() / "Library/LaunchAgents");  // created when missing
     choose(kLoginItem);
     EXPECT_EQ(files::readPropertyListFile(agent), kExpectedAgent);
-    EXPECT_TRUE(app->statusMenu()[9].checked);
+    EXPECT_TRUE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
     EXPECT_TRUE(alertMessages().empty());
 }
 
@@ -48,7 +49,7 @@ TEST_F(LaunchAtLoginTest, OffSettingRemovesAHandMadeAgentAtStart) {
     sim.defaults().setBoolean("launchAtLogin", false);
     launch();
     EXPECT_FALSE(std::filesystem::exists(macos::VLLaunchAgentPath(home.path())));
-    EXPECT_FALSE(app->statusMenu()[9].checked);
+    EXPECT_FALSE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
 }
 
 TEST_F(LaunchAtLoginTest, UnwritableFolderFailsSilentlyAtStartAndLoudlyFromTheMenu) {
@@ -62,7 +63,7 @@ TEST_F(LaunchAtLoginTest, UnwritableFolderFailsSilentlyAtStartAndLoudlyFromTheMe
     choose(kLoginItem);  // off
     choose(kLoginItem);  // on fails
     EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
-    EXPECT_FALSE(app->statusMenu()[9].checked);
+    EXPECT_FALSE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
     EXPECT_THAT(alertMessages(), ElementsAre(app_text::kLaunchAgentFailedMessage));
     EXPECT_EQ(texts("alert", "informative").back(), "로그인 항목 파일을 만들지 못했습니다.");
     EXPECT_TRUE(std::filesystem::is_regular_file(home.path() / "Library/LaunchAgents"));

@@ -69,7 +69,7 @@ TEST_F(StatusMenuActionsTest, StatusItemShowsATemplateImageOrFallsBackToText) {
     bareApp.makeStatusItem();
     EXPECT_EQ(bareApp.statusItem().title, "VL");
     EXPECT_FALSE(bareApp.statusItem().imagePath);
-    EXPECT_EQ(bareApp.statusMenu().size(), 13u);
+    EXPECT_EQ(bareApp.statusMenu().size(), 14u);
 }
 
 TEST_F(StatusMenuActionsTest, VolumeDirectionTogglesBackAndHelpShowsItsText) {

@@ -257,9 +257,11 @@ TEST_F(LetterDispatch, TrainedLetterBeatsTheCircleUnlessMIsHeld) {
 }
 
 TEST_F(LetterDispatch, HandwrittenMOpensMusicOnlyWithoutMKeyOrTrainedM) {
-    platform.installApplication(std::string(kMusicApplicationPath), "com.apple.Music");
+    const std::string music =
+        platform.workspace().wellKnownApplicationPath(platform::WellKnownApplication::music);
+    platform.installApplication(music, "com.apple.Music");
     draw(m);
-    EXPECT_EQ(opened(), Opened{std::string(kMusicApplicationPath)});
+    EXPECT_EQ(opened(), Opened{music});
     EXPECT_EQ(logged("gesture=handwritten-M matched=YES"), 1u);
     EXPECT_TRUE(postedMedia().empty());
 

@@ -54,7 +54,7 @@ TEST_F(SharedFolder, AnApplicationTheShareDeliversNeverRuns) {
     otherPublishes("Q", planted.string());
     ASSERT_EQ(mine.storedAction("Q"), planted.string());
 
-    launch(*VLLetterAction(mine.defaults(), "Q"));
+    launch(*VLLetterAction(mine.platform, "Q"));
     fs::create_directory_symlink(share, cloud.path() / "Link");
     launch(cloud.path() / "Link" / "Tools" / "Helper.app");
     EXPECT_EQ(opened(), 0u);

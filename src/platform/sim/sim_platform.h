@@ -120,8 +120,9 @@ public:
     const SimApplication* application(std::int32_t pid) const {
         return workspace_.application(pid);
     }
-    void installApplication(const std::string& path, const std::string& bundleIdentifier) {
-        workspace_.installApplication(path, bundleIdentifier);
+    void installApplication(const std::string& path, const std::string& bundleIdentifier,
+                            std::optional<std::string> name = std::nullopt) {
+        workspace_.installApplication(path, bundleIdentifier, std::move(name));
     }
     void setOpenURLSucceeds(bool succeeds) { workspace_.setOpenURLSucceeds(succeeds); }
     void setLaunchApplicationSucceeds(bool succeeds) {

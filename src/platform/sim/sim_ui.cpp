@@ -81,7 +81,24 @@ void SimUi::menuItemChanged(const MenuItem& item) {
     }
 }
 
+void SimUi::submenuChanged(const MenuItem& parent) {
+    if (MenuItem* shown = findItem(menu_, parent)) {
+        shown->submenu = parent.submenu;
+    }
+    Value::Array titles;
+    for (const MenuItem& item : parent.submenu) {
+        titles.emplace_back(item.checked ? item.title + " (checked)" : item.title);
+    }
+    recorder_.record("submenu",
+                     {{"title", Value(parent.title)}, {"items", Value(std::move(titles))}});
+}
+
 SimUi::MenuChoice SimUi::chooseMenuItem(std::span<const std::string> titlePath) {
+    // Choosing means opening the menu first, as a click on the status item does.
+    if (statusItem_ && statusItem_->menuWillOpen) {
+        SimScheduler::CallbackScope mainThread(scheduler_);
+        statusItem_->menuWillOpen();
+    }
     const std::vector<MenuItem>* items = &menu_;
     const MenuItem* found = nullptr;
     for (const std::string& title : titlePath) {

@@ -26,6 +26,7 @@ public:
     void showStatusItem(const platform::StatusItem& item,
                         const std::vector<platform::MenuItem>& menu) override;
     void menuItemChanged(const platform::MenuItem& item) override;
+    void submenuChanged(const platform::MenuItem& parent) override;
     // Presses the next queued button (clamped to the buttons the alert has), else the first.
     platform::AlertResponse runModalAlert(const platform::Alert& alert) override;
     // The next queued result, else cancel.

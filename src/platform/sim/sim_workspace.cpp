@@ -176,9 +176,20 @@ SimApplication* SimWorkspace::find(std::int32_t pid) {
     return const_cast<SimApplication*>(std::as_const(*this).application(pid));
 }
 
-void SimWorkspace::installApplication(const std::string& path,
-                                      const std::string& bundleIdentifier) {
+void SimWorkspace::installApplication(const std::string& path, const std::string& bundleIdentifier,
+                                      std::optional<std::string> name) {
     installed_[normalised(path)] = bundleIdentifier;
+    if (name) {
+        names_[bundleIdentifier] = std::move(*name);
+    }
+}
+
+std::optional<std::string> SimWorkspace::applicationName(const std::string& applicationId) {
+    const auto found = names_.find(applicationId);
+    if (found == names_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 }  // namespace velmor::sim

@@ -38,6 +38,7 @@ public:
     bool openFile(const std::string& path) override;
     platform::ItemKind itemAtPath(const std::string& path) override;
     std::optional<std::string> applicationIdAtPath(const std::string& path) override;
+    std::optional<std::string> applicationName(const std::string& applicationId) override;
     std::vector<platform::RunningApplication> runningApplications(
         const std::string& applicationId) override;
     void terminate(const platform::RunningApplication& application) override;
@@ -53,7 +54,8 @@ public:
     // The application quits: it is terminated and no longer frontmost.
     void quitApplication(std::int32_t pid);
     const SimApplication* application(std::int32_t pid) const;
-    void installApplication(const std::string& path, const std::string& bundleIdentifier);
+    void installApplication(const std::string& path, const std::string& bundleIdentifier,
+                            std::optional<std::string> name = std::nullopt);
     void setOpenURLSucceeds(bool succeeds) { openURLSucceeds_ = succeeds; }
     void setLaunchApplicationSucceeds(bool succeeds) { launchSucceeds_ = succeeds; }
 
@@ -66,6 +68,7 @@ private:
     std::vector<SimApplication> applications_;  // in the order the system lists them
     std::optional<std::int32_t> frontmost_;
     std::map<std::string, std::string> installed_;  // normalised bundle path -> identifier
+    std::map<std::string, std::string> names_;      // identifier -> name
     bool openURLSucceeds_ = true;
     bool launchSucceeds_ = true;
 };
