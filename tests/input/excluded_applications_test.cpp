@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "gestures/synthetic_input.h"
 #include "input/excluded_applications.h"
+#include "platform/macos_tables/macos_keys.h"
 #include "support/gesture_fixture.h"
 
 namespace velmor::testing {
@@ -9,6 +9,7 @@ namespace {
 
 using platform::TapResult;
 namespace type = platform::event_type;
+namespace keys = macos::keys;
 
 constexpr const char* kGame = "com.example.game";
 constexpr const char* kBrowser = "com.google.Chrome";
