@@ -115,6 +115,7 @@ TEST_F(GestureDispatch, VerticalStrokesScrollToAnEdge) {
     ASSERT_EQ(scrolls.size(), 140u);
     EXPECT_EQ(scrolls[0].fields.at("delta"), Value::integer(2000));
     EXPECT_NEAR(scrolls[1].t - scrolls[0].t, 0.0018, 1e-9);
+    EXPECT_FALSE(rightClickPosted());
 
     platform.clearRecords();
     polyline({{300, 100}, {300, 300}});
@@ -122,6 +123,11 @@ TEST_F(GestureDispatch, VerticalStrokesScrollToAnEdge) {
     scrolls = records("scroll");
     ASSERT_EQ(scrolls.size(), 140u);
     EXPECT_EQ(scrolls[139].fields.at("delta"), Value::integer(-2000));
+
+    platform.clearRecords();
+    polyline({{100, 100}, {160, 31}});  // |dy| exactly 1.15 |dx|
+    platform.runUntilIdle();
+    EXPECT_EQ(records("scroll").size(), 140u);
 }
 
 TEST_F(GestureDispatch, HeadShake) {
@@ -131,6 +137,7 @@ TEST_F(GestureDispatch, HeadShake) {
     const auto notifications = records("notification");
     ASSERT_EQ(notifications.size(), 2u);
     EXPECT_EQ(notifications[1].fields.at("name"), Value("VLShowHelp"));
+    EXPECT_FALSE(rightClickPosted());
 
     // Too much vertical drift: judged by displacement, 90 down and 10 aside scrolls down.
     platform.clearRecords();

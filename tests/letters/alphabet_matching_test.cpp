@@ -24,11 +24,12 @@ TEST(AlphabetMatchDecision, ThresholdsAndGaps) {
     // The C and O strokes are open: only an O that would otherwise be accepted is refused.
     for (const Case& c :
          {Case{0.10, 0.127, Reason::accept}, Case{0.11, 0.145, Reason::ambiguous},
-          Case{0.11, 0.16, Reason::accept}, Case{0.19, 0.30, Reason::shape},
-          Case{0.184, 0.30, Reason::accept}, Case{0.19, 99.0, Reason::accept},
-          Case{0.195, 99.0, Reason::shape}, Case{0.05, 0.05, Reason::ambiguous},
-          Case{0.2, 0.2, Reason::shape}, Case{0.05, 99.0, Reason::openO, "O"},
-          Case{0.05, 99.0, Reason::accept, "C"}, Case{0.05, 0.06, Reason::ambiguous, "O"}}) {
+          Case{0.105, 0.135, Reason::ambiguous}, Case{0.11, 0.16, Reason::accept},
+          Case{0.19, 0.30, Reason::shape}, Case{0.184, 0.30, Reason::accept},
+          Case{0.19, 99.0, Reason::accept}, Case{0.195, 99.0, Reason::shape},
+          Case{0.05, 0.05, Reason::ambiguous}, Case{0.2, 0.2, Reason::shape},
+          Case{0.05, 99.0, Reason::openO, "O"}, Case{0.05, 99.0, Reason::accept, "C"},
+          Case{0.05, 0.06, Reason::ambiguous, "O"}}) {
         const AlphabetMatchDecision decision =
             VLDecideAlphabetMatch(c.best, c.second, c.candidate, c.candidate != "B");
         EXPECT_EQ(decision.accepted, c.reason == Reason::accept) << c.best << " / " << c.second;

@@ -48,9 +48,14 @@ TEST(HandwrittenM, EveryGateFromBothSides) {
     EXPECT_TRUE(reachesTemplate(drawnM({0, 0}, 192, 60)));  // aspect 3.2
     EXPECT_FALSE(reachesTemplate(drawnM({0, 0}, 192.1, 60)));
 
-    // Start and end corners, each exactly at its bound and just past it.
+    // Start and end corners, each exactly at its bound and just past it, in a box that begins at
+    // (100, 100) rather than at 0.
     const auto withEnds = [](Point start, Point end) {
-        return polyline({start, {0, 0}, {100, 114}, {200, 0}, end});
+        return polyline({{start.x + 100, start.y + 100},
+                         {100, 100},
+                         {200, 214},
+                         {300, 100},
+                         {end.x + 100, end.y + 100}});
     };
     EXPECT_TRUE(reachesTemplate(withEnds({48, 150}, {200, 150})));  // start x 0.24
     EXPECT_FALSE(reachesTemplate(withEnds({50, 150}, {200, 150})));

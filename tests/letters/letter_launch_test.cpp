@@ -59,7 +59,12 @@ TEST_F(LaunchTest, WebAddressesAndApplicationsOpen) {
     launch("/System/Applications/Music.app");
     launch("");
     launch(std::nullopt);
-    EXPECT_EQ(sim.recordedKinds(), (Texts{"open-file", "open-file", "unhide", "activate"}));
+    // An application without an identifier is opened, but names no running copy to bring up.
+    sim.platform.installApplication("/Applications/Nameless.app", "");
+    sim.platform.addRunningApplication("", 413, true);
+    launch("/Applications/Nameless.app");
+    EXPECT_EQ(sim.recordedKinds(),
+              (Texts{"open-file", "open-file", "unhide", "activate", "open-file"}));
     EXPECT_EQ(sim.platform.records()[3].fields.at("options"), Value::integer(3));
     EXPECT_EQ(sim.platform.records()[3].fields.at("pid"), Value::integer(412));
     EXPECT_EQ(sim.logMessages().size(), 3u);

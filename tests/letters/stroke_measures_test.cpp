@@ -24,6 +24,10 @@ TEST(StrokeNormalization, RefusesTooFewPointsTooSmallTooShortAndTooTangled) {
     const std::vector<Point> twelve = polyline({{0, 0}, {220, 0}}, 20);
     ASSERT_EQ(twelve.size(), 12u);
     EXPECT_TRUE(normalizes(twelve));
+    const LetterSample even = normalized(twelve);  // a straight stroke spreads its points evenly
+    for (std::size_t i = 0; i < even.size(); ++i) {
+        EXPECT_NEAR(even[i].x, static_cast<double>(i) / 47.0, 1e-9) << i;
+    }
     EXPECT_FALSE(normalizes({twelve.begin(), twelve.end() - 1}));
     EXPECT_TRUE(normalizes(polyline({{0, 0}, {0, 200}, {69.9, 200}}, 10)));  // larger side
     EXPECT_FALSE(normalizes(polyline({{0, 0}, {0, 69.9}, {69.9, 69.9}}, 10)));

@@ -179,5 +179,16 @@ TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
     EXPECT_EQ(keysOf(kept.read(folder)), "");
 }
 
+TEST(SyncLatestEvents, AnotherFolderIsReadAfresh) {
+    TempHome share;
+    for (const char* name : {"a", "b"}) {
+        writeEventFile(share.path() / name, "1.plist",
+                       eventDictionary(kIdLow, "C", "action", kT, Value(std::string("/") + name)));
+    }
+    LatestEventsReader reader;
+    EXPECT_EQ(winnerValue(reader.read(share.path() / "a"), "C.action"), Value("/a"));
+    EXPECT_EQ(winnerValue(reader.read(share.path() / "b"), "C.action"), Value("/b"));
+}
+
 }  // namespace
 }  // namespace velmor::testing

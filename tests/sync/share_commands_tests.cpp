@@ -150,5 +150,14 @@ TEST(SyncStatus, TellsStateAndFolderAndStopKeepsTheShare) {
                  "상태: 꺼짐\n공유 폴더: " + share.path().string() + kStatusTail);
 }
 
+TEST(SyncStart, AnEmptyFolderChoiceIsACancel) {
+    SyncMachine mac;
+    mac.setAction("C", "/c.app");
+    mac.start("");
+    mac.join("");
+    EXPECT_TRUE(mac.host.notices.empty());
+    EXPECT_FALSE(mac.defaults().object("VLVelmorSyncV2Folder"));
+}
+
 }  // namespace
 }  // namespace velmor::testing

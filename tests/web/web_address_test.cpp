@@ -58,6 +58,7 @@ TEST(WebAddress, ProgramRules) {
     EXPECT_EQ(VLValidatedWebURL("https://@example.com/"), "https://@example.com/");
     EXPECT_EQ(VLValidatedWebURL("https://:@example.com/"), "https://:@example.com/");
     EXPECT_FALSE(VLValidatedWebURL("https:example.com"));
+    EXPECT_FALSE(VLValidatedWebURL("httpx://example.com/"));
     EXPECT_FALSE(VLIsWebAction("https:/example.com"));
     for (const char* other :
          {"ftp://example.com/", "mailto:someone@example.com", "/System/Applications/Music.app"}) {
