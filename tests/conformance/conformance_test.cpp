@@ -181,6 +181,32 @@ TEST_P(Conformance, ChoosingAMenuItemCallsItsHandler) {
     EXPECT_EQ(chosen, (std::vector<std::string>{"Item", "Item"}));
 }
 
+TEST_P(Conformance, OpeningTheMenuLetsItChangeBeforeItShows) {
+    std::vector<std::string> chosen;
+    platform::MenuItem parent;
+    parent.title = "Parent";
+    parent.identifier = "parent";
+    platform::MenuItem placeholder;
+    placeholder.title = "Old";
+    parent.submenu.push_back(placeholder);
+    platform::StatusItem status;
+    int opened = 0;
+    status.menuWillOpen = [&] {
+        ++opened;
+        platform::MenuItem fresh;
+        fresh.title = "New";
+        fresh.handler = [&](const platform::MenuItem& shown) { chosen.push_back(shown.title); };
+        parent.submenu = {fresh};
+        platform().ui().submenuChanged(parent);
+    };
+    platform().ui().showStatusItem(status, {parent});
+    EXPECT_TRUE(backend_->chooseMenuItem({"Parent", "New"}));
+    EXPECT_FALSE(backend_->chooseMenuItem({"Parent", "Old"}));
+    EXPECT_EQ(chosen, std::vector<std::string>{"New"});
+    EXPECT_GE(opened, 1);
+    EXPECT_FALSE(platform().workspace().applicationName("org.example.not-installed"));
+}
+
 TEST_P(Conformance, TheLoginItemTurnsOnAndOff) {
     auto& login = platform().loginItem();
     ASSERT_TRUE(login.enable());
