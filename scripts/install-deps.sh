@@ -7,7 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libplist-dev libplist++-dev liburiparser-dev uuid-dev
   libgtest-dev libgmock-dev libbenchmark-dev locales
-  libx11-dev libxtst-dev libxi-dev
+  libx11-dev libxtst-dev libxi-dev libglib2.0-dev
+  dbus-daemon pulseaudio-utils
   xvfb jwm xdotool x11-utils imagemagick
 )
 comma_locale=de_DE.UTF-8

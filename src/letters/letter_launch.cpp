@@ -13,17 +13,6 @@ namespace {
 constexpr unsigned kActivateAllWindowsIgnoringOthers =
     platform::kActivateAllWindows | platform::kActivateIgnoringOtherApps;
 
-// Action texts also arrive from other machines through the shared sync folder, so only an
-// application bundle may be opened: opening any other file could run a planted script.
-bool namesApplicationBundle(std::string_view path) {
-    while (path.size() > 1 && path.back() == '/') {
-        path.remove_suffix(1);
-    }
-    const std::string_view name = path.substr(path.rfind('/') + 1);
-    constexpr std::string_view kBundleExtension = ".app";
-    return name.size() > kBundleExtension.size() && name.ends_with(kBundleExtension);
-}
-
 // Whoever can write the share folder could also plant an application bundle there and bind
 // a letter to it through an event; nothing the share folder delivers is ever run.
 bool liesInShareFolder(platform::Platform& platform, const std::string& path) {
@@ -45,8 +34,9 @@ void openApplication(platform::Platform& platform, const std::string& path) {
         VLStudioLog(platform, "studio=ALPHABET error=missing_app path=" + path);
         return;
     }
-    if (item != platform::ItemKind::folder || !namesApplicationBundle(path) ||
-        liesInShareFolder(platform, path)) {
+    // Action texts also arrive from other machines through the shared sync folder, so only
+    // an application may be opened: opening any other file could run a planted script.
+    if (!workspace.isApplication(path) || liesInShareFolder(platform, path)) {
         VLStudioLog(platform, "studio=ALPHABET error=not_app path=" + path);
         return;
     }

@@ -49,6 +49,9 @@ public:
     // What exists at a path: installed application bundles are the platform's knowledge.
     virtual ItemKind itemAtPath(const std::string& path) = 0;
     virtual std::optional<std::string> applicationIdAtPath(const std::string& path) = 0;
+    // Whether the path names an application this desktop launches as one (an application
+    // bundle, an installed desktop entry), rather than a file that merely exists.
+    virtual bool isApplication(const std::string& path) = 0;
     // The name a person knows an installed application by; nothing when it is unknown.
     virtual std::optional<std::string> applicationName(const std::string& applicationId) = 0;
 

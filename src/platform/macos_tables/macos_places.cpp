@@ -37,4 +37,13 @@ bool isWebBrowser(std::string_view bundleIdentifier) {
     return identifiers.contains(bundleIdentifier);
 }
 
+bool namesApplicationBundle(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    constexpr std::string_view kBundleExtension = ".app";
+    return name.size() > kBundleExtension.size() && name.ends_with(kBundleExtension);
+}
+
 }  // namespace velmor::macos

@@ -15,6 +15,9 @@ namespace velmor::macos {
 std::string_view wellKnownApplicationName(platform::WellKnownApplication application);
 std::string wellKnownApplicationPath(platform::WellKnownApplication application);
 
+// Whether the path's last component is an application bundle's name (ends in ".app").
+bool namesApplicationBundle(std::string_view path);
+
 // The web browsers, by exact bundle identifier.
 bool isWebBrowser(std::string_view bundleIdentifier);
 

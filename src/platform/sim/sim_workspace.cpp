@@ -95,6 +95,10 @@ ItemKind SimWorkspace::itemAtPath(const std::string& path) {
     return realItemAt(path);
 }
 
+bool SimWorkspace::isApplication(const std::string& path) {
+    return itemAtPath(path) == ItemKind::folder && macos::namesApplicationBundle(path);
+}
+
 std::optional<std::string> SimWorkspace::applicationIdAtPath(const std::string& path) {
     auto found = installed_.find(normalised(path));
     if (found == installed_.end()) {

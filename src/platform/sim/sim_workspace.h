@@ -37,6 +37,7 @@ public:
     bool openURL(const std::string& absoluteURL) override;
     bool openFile(const std::string& path) override;
     platform::ItemKind itemAtPath(const std::string& path) override;
+    bool isApplication(const std::string& path) override;
     std::optional<std::string> applicationIdAtPath(const std::string& path) override;
     std::optional<std::string> applicationName(const std::string& applicationId) override;
     std::vector<platform::RunningApplication> runningApplications(
