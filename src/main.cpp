@@ -1,7 +1,17 @@
-#include "replay/command_line.h"
+#include <iostream>
 
-// The program runs on a desktop backend when one is built in; this build has none yet, so
-// it runs as `velmor replay` on the simulated platform and otherwise explains its use.
+#include "replay/command_line.h"
+#ifdef VELMOR_HAS_DESKTOP
+#include "desktop/run_on_desktop.h"
+#endif
+
+// Without arguments the program runs on the user's desktop, when a desktop backend is built
+// in; `velmor replay` runs a session on the simulated platform.
 int main(int argc, char** argv) {
+#ifdef VELMOR_HAS_DESKTOP
+    if (argc <= 1) {
+        return velmor::runOnDesktop(std::cerr);
+    }
+#endif
     return velmor::runCommandLine(argc, argv);
 }

@@ -1,0 +1,260 @@
+// The whole program on an X server of the benchmark's own, as its user feels it: from the
+// release of a back stroke to the first key the focused window receives; resident memory after
+// start and after 1,000 strokes; CPU time and wake-ups while nothing happens.
+#include <benchmark/benchmark.h>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "platform/x11/display.h"
+#include "platform/x11/pointer_grab.h"
+#include "x11/xvfb_server.h"
+
+namespace {
+
+using namespace velmor;
+using namespace std::chrono_literals;
+
+// The program running on the server with a home folder of its own; killed at the end.
+class Velmor {
+public:
+    explicit Velmor(const std::string& display) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmor-bench-XXXXXX");
+        if (mkdtemp(pattern.data()) == nullptr) {
+            return;
+        }
+        home_ = pattern;
+        pid_ = fork();
+        if (pid_ == 0) {
+            setenv("HOME", home_.c_str(), 1);
+            setenv("DISPLAY", display.c_str(), 1);
+            if (freopen("/dev/null", "w", stderr) == nullptr) {
+                _exit(126);
+            }
+            execl(VELMOR_PROGRAM, VELMOR_PROGRAM, nullptr);
+            _exit(127);
+        }
+    }
+    ~Velmor() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(home_, ignored);
+    }
+    Velmor(const Velmor&) = delete;
+    Velmor& operator=(const Velmor&) = delete;
+
+    pid_t pid() const { return pid_; }
+
+    // A line of /proc/PID/status, as a number (kB for memory, a count for switches).
+    long status(const std::string& field) const { return statusOf(pid_, field); }
+
+    // Voluntary context switches of every thread: how often the process woke up.
+    long wakeUps() const {
+        long total = 0;
+        const std::filesystem::path tasks = "/proc/" + std::to_string(pid_) + "/task";
+        std::error_code error;
+        for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+            total += statusOf(std::stoi(task.path().filename().string()), "voluntary_ctxt_switches",
+                              "/proc/" + std::to_string(pid_) + "/task/");
+        }
+        return total;
+    }
+
+    // User and system CPU time in clock ticks.
+    long cpuTicks() const {
+        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), {});
+        std::istringstream fields(text.substr(text.rfind(')') + 2));
+        std::string field;
+        long utime = 0;
+        long stime = 0;
+        for (int i = 3; i <= 15 && fields >> field; ++i) {
+            if (i == 14) {
+                utime = std::stol(field);
+            } else if (i == 15) {
+                stime = std::stol(field);
+            }
+        }
+        return utime + stime;
+    }
+
+private:
+    static long statusOf(pid_t pid, const std::string& field,
+                         const std::string& folder = "/proc/") {
+        std::ifstream status(folder + std::to_string(pid) + "/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.rfind(field + ":", 0) == 0) {
+                return std::stol(line.substr(field.size() + 1));
+            }
+        }
+        return -1;
+    }
+
+    std::filesystem::path home_;
+    pid_t pid_ = -1;
+};
+
+// The user's side: a focused window that receives the keys, and XTest for the mouse.
+class Desk {
+public:
+    explicit Desk(const std::string& name) : display_(x11::Display::open(name)) {
+        if (!display_) {
+            return;
+        }
+        ::Display* d = display_->get();
+        window_ = XCreateSimpleWindow(d, display_->root(), 0, 0, 800, 600, 0, 0, 0);
+        XSelectInput(d, window_, KeyPressMask | StructureNotifyMask);
+        XMapWindow(d, window_);
+        XSync(d, False);
+        XSetInputFocus(d, window_, RevertToParent, CurrentTime);
+        XSync(d, False);
+    }
+
+    bool ready() const { return display_.has_value(); }
+
+    // Whether some program holds the right button.
+    bool rightButtonTaken() {
+        x11::PointerGrab probe(*display_);
+        if (probe.grab()) {
+            probe.release();
+            return false;
+        }
+        return true;
+    }
+
+    // A stroke to the left; returns once the release is on its way to the server.
+    void strokeLeft() {
+        ::Display* d = display_->get();
+        XTestFakeMotionEvent(d, -1, 600, 300, CurrentTime);
+        XTestFakeButtonEvent(d, 3, True, CurrentTime);
+        for (int x = 580; x >= 400; x -= 20) {
+            XTestFakeMotionEvent(d, -1, x, 300, CurrentTime);
+        }
+        XFlush(d);
+        XSync(d, False);
+        XTestFakeButtonEvent(d, 3, False, CurrentTime);
+        XFlush(d);
+    }
+
+    // Waits for the next key press in the window; false when none came in time.
+    bool keyArrives() {
+        ::Display* d = display_->get();
+        const auto deadline = std::chrono::steady_clock::now() + 5s;
+        while (std::chrono::steady_clock::now() < deadline) {
+            while (XPending(d) > 0) {
+                XEvent event;
+                XNextEvent(d, &event);
+                if (event.type == KeyPress) {
+                    return true;
+                }
+            }
+            pollfd readable{display_->fileDescriptor(), POLLIN, 0};
+            ::poll(&readable, 1, 100);
+        }
+        return false;
+    }
+
+    // Lets the rest of a stroke's keys arrive and forgets them.
+    void drain() {
+        std::this_thread::sleep_for(20ms);
+        ::Display* d = display_->get();
+        XSync(d, False);
+        while (XPending(d) > 0) {
+            XEvent event;
+            XNextEvent(d, &event);
+        }
+    }
+
+private:
+    std::optional<x11::Display> display_;
+    Window window_ = 0;
+};
+
+bool waitForTheTap(Desk& desk) {
+    for (int i = 0; i < 2000; ++i) {
+        if (desk.rightButtonTaken()) {
+            return true;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
+}
+
+void BM_BackStrokeReleaseToFirstKey(benchmark::State& state) {
+    bench::Server server;
+    Desk desk(server.name());
+    Velmor velmor(server.name());
+    if (server.name().empty() || !desk.ready() || !waitForTheTap(desk)) {
+        state.SkipWithError("the program did not start on Xvfb");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        desk.drain();
+        state.ResumeTiming();
+        desk.strokeLeft();
+        if (!desk.keyArrives()) {
+            state.SkipWithError("no key arrived");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_BackStrokeReleaseToFirstKey)
+    ->Iterations(50)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_ResidentMemoryAndIdleCost(benchmark::State& state) {
+    bench::Server server;
+    Desk desk(server.name());
+    Velmor velmor(server.name());
+    if (server.name().empty() || !desk.ready() || !waitForTheTap(desk)) {
+        state.SkipWithError("the program did not start on Xvfb");
+        return;
+    }
+    std::this_thread::sleep_for(1s);
+    const long startKb = velmor.status("VmRSS");
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i) {
+            desk.strokeLeft();
+            desk.keyArrives();
+        }
+    }
+    desk.drain();
+    const long strokesKb = velmor.status("VmRSS");
+    const long ticksBefore = velmor.cpuTicks();
+    const long wakeUpsBefore = velmor.wakeUps();
+    constexpr int kIdleSeconds = 10;
+    std::this_thread::sleep_for(std::chrono::seconds(kIdleSeconds));
+    const double ticks = static_cast<double>(velmor.cpuTicks() - ticksBefore);
+    state.counters["rss_after_start_MB"] = static_cast<double>(startKb) / 1024.0;
+    state.counters["rss_after_1000_strokes_MB"] = static_cast<double>(strokesKb) / 1024.0;
+    state.counters["idle_cpu_percent"] =
+        100.0 * ticks / static_cast<double>(sysconf(_SC_CLK_TCK)) / kIdleSeconds;
+    state.counters["idle_wakeups_per_s"] =
+        static_cast<double>(velmor.wakeUps() - wakeUpsBefore) / kIdleSeconds;
+}
+BENCHMARK(BM_ResidentMemoryAndIdleCost)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace velmor {
+
+// Runs the program on the user's X11 display until it is quit or signalled; the process's
+// exit status. Says in one line on `terminal` why it cannot run, when it cannot.
+int runOnDesktop(std::ostream& terminal);
+
+}  // namespace velmor

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace velmor::x11 {
+
+// The program's face until the desktop has a tray menu and dialogs for it: alerts are told on
+// the terminal and answered as a person who closes them would, panels are cancelled, and the
+// menu waits for a tray to show it. Main thread only.
+class TerminalUi : public platform::Ui {
+public:
+    // `terminate` ends the program's main loop.
+    TerminalUi(std::ostream& out, std::function<void()> terminate);
+
+    void showStatusItem(const platform::StatusItem& item,
+                        const std::vector<platform::MenuItem>& menu) override;
+    void menuItemChanged(const platform::MenuItem& item) override;
+    void submenuChanged(const platform::MenuItem& parent) override;
+    platform::AlertResponse runModalAlert(const platform::Alert& alert) override;
+    std::optional<std::string> runOpenPanel(const platform::OpenPanel& panel) override;
+    void setActivationPolicy(platform::ActivationPolicy policy) override;
+    void activateIgnoringOtherApps() override;
+    void terminateApplication() override;
+    std::optional<std::string> resourcePath(const std::string& name,
+                                            const std::string& type) override;
+
+    // The menu as the program last described it.
+    const std::vector<platform::MenuItem>& menu() const { return menu_; }
+
+private:
+    std::ostream& out_;
+    std::function<void()> terminate_;
+    std::vector<platform::MenuItem> menu_;
+};
+
+// The button a person who only closes the alert gives: the only one, or the last, which is
+// the cancelling one where there are several.
+int closingButton(const platform::Alert& alert);
+
+}  // namespace velmor::x11

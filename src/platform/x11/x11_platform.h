@@ -1,0 +1,74 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "platform/file_user_defaults.h"
+#include "platform/local_notification_center.h"
+#include "platform/platform.h"
+#include "platform/x11/child_processes.h"
+#include "platform/x11/glib_scheduler.h"
+#include "platform/x11/terminal_ui.h"
+#include "platform/x11/x11_accessibility.h"
+#include "platform/x11/x11_event_services.h"
+#include "platform/x11/x11_system_actions.h"
+#include "platform/x11/x11_windows.h"
+#include "platform/x11/x11_workspace.h"
+#include "platform/x11/xdg_login_item.h"
+#include "platform/x11/xdg_paths.h"
+
+namespace velmor::x11 {
+
+struct X11Options {
+    std::string displayName;            // empty: $DISPLAY
+    std::filesystem::path home;         // the user's home folder
+    std::filesystem::path programPath;  // what starts this program at login
+    std::ostream* terminal = nullptr;   // where alerts are told until there are dialogs
+    // A line for the gesture log about input this desktop could not pass on.
+    std::function<void(const std::string&)> noteForLog;
+};
+
+// The program on an X11 desktop: a GLib main loop on the main thread, the input grab and
+// XTest, the window manager's hints, desktop entries through GIO, files where XDG puts them.
+class X11Platform : public platform::Platform {
+public:
+    explicit X11Platform(X11Options options);
+    ~X11Platform() override;
+    X11Platform(const X11Platform&) = delete;
+    X11Platform& operator=(const X11Platform&) = delete;
+
+    platform::EventServices& events() override { return events_; }
+    platform::Accessibility& accessibility() override { return accessibility_; }
+    platform::Workspace& workspace() override { return workspace_; }
+    platform::Ui& ui() override { return ui_; }
+    platform::Scheduler& scheduler() override { return scheduler_; }
+    platform::Processes& processes() override { return processes_; }
+    platform::UserDefaults& defaults() override { return defaults_; }
+    platform::NotificationCenter& notifications() override { return notifications_; }
+    platform::SystemActions& systemActions() override { return systemActions_; }
+    platform::LoginItem& loginItem() override { return loginItem_; }
+    platform::Paths& paths() override { return paths_; }
+    std::filesystem::path homeDirectory() const override { return options_.home; }
+
+    GlibScheduler& glibScheduler() { return scheduler_; }
+
+private:
+    X11Options options_;
+    GlibScheduler scheduler_;
+    platform::LocalNotificationCenter notifications_;
+    XdgPaths paths_;
+    platform::FileUserDefaults defaults_;
+    ChildProcesses processes_;
+    X11EventServices events_;
+    X11Windows windows_;
+    X11Accessibility accessibility_;
+    X11Workspace workspace_;
+    X11SystemActions systemActions_;
+    XdgLoginItem loginItem_;
+    TerminalUi ui_;
+};
+
+}  // namespace velmor::x11

@@ -1,0 +1,154 @@
+// The whole program on a desktop of the tests' own: xdotool plays the user, the recording
+// client is the application under the pointer.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/x11/pointer_grab.h"
+#include "x11/desktop_fixture.h"
+#include "x11/wait_until.h"
+
+namespace velmor::x11::testing {
+namespace {
+
+const std::string kAltLeft = "KeyPress Left state=0x8";
+const std::string kRightPress = "ButtonPress 3 state=0x0";
+
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class ProgramTest : public DesktopTest {
+protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
+        }
+        home_ = folder_ / "home";
+        std::filesystem::create_directories(home_);
+        setenv("HOME", home_.c_str(), 1);
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                                 "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"}) {
+            unsetenv(name);
+        }
+    }
+
+    void TearDown() override {
+        velmor_.reset();
+        DesktopTest::TearDown();
+    }
+
+    void startVelmor() {
+        const std::string command = "exec '" VELMOR_PROGRAM "' 2>'" + terminal().string() + "'";
+        velmor_.emplace(session_.start({"/bin/sh", "-c", command}));
+    }
+
+    std::filesystem::path terminal() const { return folder_ / "terminal.txt"; }
+
+    // Whether some program holds the right button: a grab of our own is refused then.
+    bool rightButtonHeld() {
+        PointerGrab probe(*display_);
+        if (probe.grab()) {
+            probe.release();
+            return false;
+        }
+        return true;
+    }
+
+    bool startVelmorAndWaitForTheTap() {
+        startVelmor();
+        return waitUntil([&] { return rightButtonHeld(); });
+    }
+
+    // A right-button stroke through the points, relative to the middle of the client.
+    bool stroke(std::vector<std::pair<int, int>> steps) {
+        std::vector<std::string> actions{"mousedown", "3"};
+        for (const auto& [dx, dy] : steps) {
+            for (const std::string& word :
+                 {std::string("mousemove_relative"), std::string("--"), std::to_string(dx),
+                  std::to_string(dy), std::string("sleep"), std::string("0.02")}) {
+                actions.push_back(word);
+            }
+        }
+        actions.insert(actions.end(), {"mouseup", "3"});
+        return userInClient(actions);
+    }
+
+    std::filesystem::path home_;
+    std::optional<ChildProcess> velmor_;
+};
+
+TEST_F(ProgramTest, AStrokeToTheLeftPagesBackAndAPlainRightClickStillReachesTheApplication) {
+    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    EXPECT_TRUE(client_->waitFor(kAltLeft));
+
+    ASSERT_TRUE(userInClient({"click", "3"}));
+    ASSERT_TRUE(leftClickArrives());
+    EXPECT_EQ(client_->count(kRightPress), 1) << "a plain click reaches it exactly once";
+
+    ASSERT_TRUE(userInClient({"click", "4"}));
+    ASSERT_TRUE(leftClickArrives());
+    EXPECT_EQ(client_->count("ButtonPress 4 state=0x0"), 1) << "the wheel outside a hold";
+    EXPECT_EQ(client_->count(kAltLeft), 1);
+}
+
+TEST_F(ProgramTest, RightThenDownMinimisesTheWindowUnderTheStroke) {
+    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(stroke({{40, 0}, {40, 0}, {0, 40}, {0, 40}}));
+    EXPECT_TRUE(waitUntil([&] {
+        XWindowAttributes attributes{};
+        return XGetWindowAttributes(display_->get(), client_->window(), &attributes) != 0 &&
+               attributes.map_state != IsViewable;
+    }));
+}
+
+TEST_F(ProgramTest, DownAndBackUpRefreshesAndIsWrittenToTheGestureLog) {
+    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(stroke({{0, 40}, {0, 40}, {0, -40}, {0, -40}}));
+    EXPECT_TRUE(client_->waitFor("KeyPress r state=0x4"));
+    const std::filesystem::path log = home_ / ".local/state/velmor/Velmor_GestureLog.txt";
+    EXPECT_TRUE(waitUntil([&] {
+        return contents(log).find("result=REFRESH_CMD_R") != std::string::npos;
+    })) << contents(log);
+}
+
+TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
+    ChildProcess holder = session_.start({VELMOR_GRAB_HOLDER, (folder_ / "holder.txt").string()});
+    ASSERT_TRUE(waitUntil([&] { return contents(folder_ / "holder.txt").find("grabbed") == 0; }));
+    startVelmor();
+    EXPECT_TRUE(waitUntil([&] { return !contents(terminal()).empty(); }))
+        << "the permission-missing path tells the user";
+    holder.signal(SIGTERM);
+    ASSERT_NE(holder.wait(kPatience), -1);
+
+    EXPECT_TRUE(waitUntil([&] { return rightButtonHeld(); })) << "it starts once the grab is free";
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    EXPECT_TRUE(client_->waitFor(kAltLeft));
+}
+
+TEST_F(ProgramTest, EndsCleanlyOnTerminateAndLeavesThePointerUsableWhenKilledMidHold) {
+    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    velmor_->signal(SIGTERM);
+    EXPECT_EQ(velmor_->wait(kPatience), 0);
+    EXPECT_TRUE(std::filesystem::exists(home_ / ".config/velmor/com.brisvane.velmor.plist"));
+    EXPECT_FALSE(rightButtonHeld());
+
+    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(userInClient({"mousedown", "3", "mousemove_relative", "--", "20", "0"}));
+    velmor_->signal(SIGKILL);
+    ASSERT_NE(velmor_->wait(kPatience), -1);
+    ASSERT_TRUE(session_.xdotool({"mouseup", "3"}));
+    EXPECT_TRUE(leftClickArrives());
+}
+
+}  // namespace
+}  // namespace velmor::x11::testing
