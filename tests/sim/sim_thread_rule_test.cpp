@@ -17,12 +17,15 @@ TEST(SimThreadRule, AMainThreadCallFromABackgroundBlockIsReportedByName) {
         setThreadRuleHandler([&reported](std::string_view call) { reported.emplace_back(call); });
     sim.scheduler().asyncUserInitiated([&sim] {
         sim.ui().activateIgnoringOtherApps();
+        sim.notifications().post("VLOpenSettings", std::nullopt);
+        (void)sim.loginItem().isEnabled();
         sim.events().isKeyDown(46);  // any thread
     });
     sim.runUntilIdle();
     sim.ui().activateIgnoringOtherApps();  // on the main thread: fine
     setThreadRuleHandler(previous);
-    EXPECT_EQ(reported, std::vector<std::string>{"activateIgnoringOtherApps"});
+    EXPECT_EQ(reported, (std::vector<std::string>{"activateIgnoringOtherApps", "post notification",
+                                                  "isEnabled login item"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/sim/sim_accessibility.h"
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_event_services.h"
+#include "platform/sim/sim_login_item.h"
 #include "platform/sim/sim_notification_center.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_recorder.h"
@@ -155,9 +156,9 @@ private:
     SimWorkspace workspace_{recorder_};
     SimUi ui_;
     SimProcesses processes_{recorder_};
-    SimNotificationCenter notifications_{recorder_};
+    SimNotificationCenter notifications_{scheduler_, recorder_};
     macos::MacSystemActions systemActions_{events_, processes_};
-    macos::LaunchAgentLoginItem loginItem_{options_.home};
+    SimLoginItem loginItem_{scheduler_, options_.home};
     macos::MacPaths paths_{options_.home};
     std::unique_ptr<platform::UserDefaults> defaults_;
 };
