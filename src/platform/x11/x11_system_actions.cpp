@@ -119,10 +119,11 @@ void X11SystemActions::captureArea() {
     const std::optional<std::string> configured = screenshotCommand_();
     const std::optional<std::vector<std::string>> argv = screenshotCommand(configured);
     if (!argv) {
-        std::cerr << (configured ? "velmor: the area capture command cannot be read: " + *configured
-                                 : std::string("velmor: no area capture tool on PATH; set "
-                                               "VLScreenshotCommand to one"))
-                  << '\n';
+        if (configured && !configured->empty()) {
+            std::cerr << "velmor: the area capture command cannot be read: " << *configured << '\n';
+        } else {
+            std::cerr << "velmor: no area capture tool on PATH; set VLScreenshotCommand to one\n";
+        }
         return;
     }
     if (const std::optional<std::string> problem = launchDetached(*argv, displayName_)) {
