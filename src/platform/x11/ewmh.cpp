@@ -3,6 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+
 #include "platform/x11/error_trap.h"
 #include "platform/x11/window_property.h"
 #include "platform/x11/x_free.h"
@@ -99,6 +101,12 @@ std::optional<bool> Ewmh::showingDesktop() const {
         return std::nullopt;
     }
     return values->front() != 0;
+}
+
+bool Ewmh::supports(Atom hint) const {
+    const Atom supported = XInternAtom(display_.get(), "_NET_SUPPORTED", False);
+    const auto values = cardinalProperty(display_.get(), display_.root(), supported, XA_ATOM);
+    return values && std::find(values->begin(), values->end(), hint) != values->end();
 }
 
 void Ewmh::activate(Window window) {

@@ -35,6 +35,8 @@ public:
     int closeWindowsOf(pid_t pid);
     void showDesktop(bool show);
     std::optional<bool> showingDesktop() const;
+    // Whether the window manager lists the hint in _NET_SUPPORTED.
+    bool supports(Atom hint) const;
     // As a pager would ask (source indication 2), so the manager does not refuse it.
     void activate(Window window);
 

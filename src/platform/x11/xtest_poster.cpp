@@ -3,18 +3,11 @@
 #include <X11/extensions/XTest.h>
 
 #include <cmath>
-#include <vector>
+#include <span>
 
-#include "platform/x11/held_modifiers.h"
+#include "platform/x11/key_combination.h"
 
 namespace velmor::x11 {
-namespace {
-
-void fakeKey(::Display* display, KeyCode code, bool down) {
-    XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
-}
-
-}  // namespace
 
 void XTestPoster::click(Point at, unsigned int button) {
     ::Display* display = display_.get();
@@ -32,32 +25,8 @@ void XTestPoster::click(Point at, unsigned int button) {
 }
 
 bool XTestPoster::keyCombination(std::initializer_list<KeySym> modifiers, KeySym key) {
-    ::Display* display = display_.get();
-    std::vector<KeyCode> combination;
-    for (KeySym sym : modifiers) {
-        combination.push_back(sym == NoSymbol ? 0 : XKeysymToKeycode(display, sym));
-    }
-    combination.push_back(key == NoSymbol ? 0 : XKeysymToKeycode(display, key));
-    for (KeyCode code : combination) {
-        if (code == 0) {
-            return false;
-        }
-    }
-    const std::vector<KeyCode> held = heldModifierKeys(display);
-    for (KeyCode code : held) {
-        fakeKey(display, code, false);
-    }
-    for (KeyCode code : combination) {
-        fakeKey(display, code, true);
-    }
-    for (auto code = combination.rbegin(); code != combination.rend(); ++code) {
-        fakeKey(display, *code, false);
-    }
-    for (KeyCode code : held) {
-        fakeKey(display, code, true);
-    }
-    XSync(display, False);
-    return true;
+    return postKeyCombination(display_.get(),
+                              std::span<const KeySym>(modifiers.begin(), modifiers.size()), key);
 }
 
 }  // namespace velmor::x11

@@ -19,9 +19,7 @@ public:
 
     // Moves the pointer to `at`, presses and releases `button` there.
     void click(Point at, unsigned int button = Button3);
-    // Presses the modifiers and the key, then lets go in reverse order. Modifiers the user
-    // holds are let go first and pressed again afterwards, so they neither mix in nor stay
-    // stuck. False, and nothing posted, when the keyboard has no key for one of the syms.
+    // postKeyCombination on the tap's connection.
     bool keyCombination(std::initializer_list<KeySym> modifiers, KeySym key);
 
 private:
