@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 constexpr std::string_view kDesktopSuffix = ".desktop";
 
 bool namesDesktopEntry(const fs::path& file) {
-    return file.filename().string().ends_with(kDesktopSuffix);
+    const std::string name = file.filename().string();
+    return name.size() > kDesktopSuffix.size() && name.ends_with(kDesktopSuffix);
 }
 
 // A file in a subfolder is known by its folders and name joined with '-'.

@@ -9,17 +9,33 @@
 namespace velmor::x11 {
 namespace {
 
-constexpr std::array<std::string_view, 26> kBrowserClasses{
-    "Firefox",         "Firefox-esr",        "firefoxdeveloperedition",
-    "Navigator",       "Chromium",           "Chromium-browser",
-    "Google-chrome",   "Google-chrome-beta", "Google-chrome-unstable",
-    "Brave-browser",   "Microsoft-edge",     "Microsoft-edge-beta",
-    "Vivaldi-stable",  "Vivaldi-snapshot",   "Opera",
-    "Epiphany",        "org.gnome.Epiphany", "Falkon",
-    "qutebrowser",     "LibreWolf",          "Tor Browser",
-    "Mullvad Browser", "Waterfox",           "Floorp",
-    "Midori",          "Konqueror",
-};
+constexpr auto kBrowserClasses = std::to_array<std::string_view>({
+    "Firefox",
+    "Firefox-esr",
+    "firefoxdeveloperedition",
+    "Chromium",
+    "Chromium-browser",
+    "Google-chrome",
+    "Google-chrome-beta",
+    "Google-chrome-unstable",
+    "Brave-browser",
+    "Microsoft-edge",
+    "Microsoft-edge-beta",
+    "Vivaldi-stable",
+    "Vivaldi-snapshot",
+    "Opera",
+    "Epiphany",
+    "org.gnome.Epiphany",
+    "Falkon",
+    "qutebrowser",
+    "LibreWolf",
+    "Tor Browser",
+    "Mullvad Browser",
+    "Waterfox",
+    "Floorp",
+    "Midori",
+    "Konqueror",
+});
 
 }  // namespace
 

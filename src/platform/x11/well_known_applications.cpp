@@ -12,7 +12,7 @@ namespace velmor::x11 {
 namespace {
 
 // The settings programs of the common desktops; the first installed one wins.
-constexpr std::array<std::string_view, 12> kSettingsEntries{
+constexpr auto kSettingsEntries = std::to_array<std::string_view>({
     "org.gnome.Settings.desktop",
     "gnome-control-center.desktop",
     "systemsettings.desktop",
@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 12> kSettingsEntries{
     "budgie-control-center.desktop",
     "lxqt-config.desktop",
     "unity-control-center.desktop",
-};
+});
 
 // The first shown entry in all the categories, else the first hidden from menus.
 std::optional<DesktopEntry> firstInCategories(const std::vector<DesktopEntry>& installed,
