@@ -113,14 +113,14 @@ std::optional<DesktopEntry> findByApplicationId(const std::vector<DesktopEntry>&
                                                 std::string_view applicationId) {
     for (const DesktopEntry& entry : entries) {
         if (!entry.startupWMClass.empty() &&
-            sameApplicationClass(entry.startupWMClass, applicationId)) {
+            sameIgnoringCase(entry.startupWMClass, applicationId)) {
             return entry;
         }
     }
     for (const DesktopEntry& entry : entries) {
         std::string_view id = entry.desktopId;
         id.remove_suffix(kDesktopSuffix.size());
-        if (sameApplicationClass(id, applicationId)) {
+        if (sameIgnoringCase(id, applicationId)) {
             return entry;
         }
     }

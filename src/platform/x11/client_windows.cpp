@@ -10,10 +10,20 @@ namespace {
 
 bool ofClass(const Ewmh& ewmh, Window window, std::string_view applicationId) {
     const std::optional<WindowClass> windowClass = ewmh.classOf(window);
-    return windowClass && sameApplicationClass(windowClass->className, applicationId);
+    return windowClass && sameIgnoringCase(windowClass->className, applicationId);
 }
 
 }  // namespace
+
+std::optional<platform::RunningApplication> applicationOfWindow(const Ewmh& ewmh, Window window) {
+    const std::optional<pid_t> pid = ewmh.pidOf(window);
+    if (!pid) {
+        return std::nullopt;
+    }
+    const std::optional<WindowClass> windowClass = ewmh.classOf(window);
+    return platform::RunningApplication{
+        *pid, windowClass ? std::optional(windowClass->className) : std::nullopt};
+}
 
 std::vector<Window> windowsOfProcess(const Ewmh& ewmh, pid_t pid) {
     std::vector<Window> windows = ewmh.clientWindows();
@@ -33,15 +43,16 @@ std::vector<platform::RunningApplication> processesOfClass(const Ewmh& ewmh,
                                                            std::string_view applicationId) {
     std::vector<platform::RunningApplication> processes;
     for (Window window : ewmh.clientWindows()) {
-        const std::optional<WindowClass> windowClass = ewmh.classOf(window);
-        const std::optional<pid_t> pid = ewmh.pidOf(window);
-        if (!windowClass || !pid || !sameApplicationClass(windowClass->className, applicationId)) {
+        const std::optional<platform::RunningApplication> owner = applicationOfWindow(ewmh, window);
+        if (!owner || !owner->applicationId ||
+            !sameIgnoringCase(*owner->applicationId, applicationId)) {
             continue;
         }
-        const bool listed = std::any_of(processes.begin(), processes.end(),
-                                        [&](const auto& process) { return process.pid == *pid; });
+        const bool listed =
+            std::any_of(processes.begin(), processes.end(),
+                        [&](const auto& process) { return process.pid == owner->pid; });
         if (!listed) {
-            processes.push_back({*pid, windowClass->className});
+            processes.push_back(*owner);
         }
     }
     return processes;

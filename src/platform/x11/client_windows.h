@@ -11,6 +11,9 @@
 
 namespace velmor::x11 {
 
+// The process that owns the window, its class as the application id; nothing for a window
+// that names no process.
+std::optional<platform::RunningApplication> applicationOfWindow(const Ewmh& ewmh, Window window);
 // The managed windows of one process, oldest first.
 std::vector<Window> windowsOfProcess(const Ewmh& ewmh, pid_t pid);
 // The newest managed window whose WM_CLASS class is the application id, letter case aside.

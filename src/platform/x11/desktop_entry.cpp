@@ -77,7 +77,7 @@ std::optional<DesktopEntry> loadDesktopEntry(const std::filesystem::path& file,
     };
 }
 
-bool sameApplicationClass(std::string_view first, std::string_view second) {
+bool sameIgnoringCase(std::string_view first, std::string_view second) {
     return std::equal(
         first.begin(), first.end(), second.begin(), second.end(),
         [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });

@@ -30,8 +30,8 @@ struct DesktopEntry {
 std::optional<DesktopEntry> loadDesktopEntry(const std::filesystem::path& file,
                                              std::string desktopId);
 
-// Whether two WM_CLASS classes or application ids name the same application; programs
-// differ in the letter case of their class.
-bool sameApplicationClass(std::string_view first, std::string_view second);
+// Whether two WM_CLASS classes, application ids or names are the same: programs spell their
+// class in one letter case and their desktop id in another.
+bool sameIgnoringCase(std::string_view first, std::string_view second);
 
 }  // namespace velmor::x11

@@ -42,7 +42,7 @@ constexpr auto kBrowserClasses = std::to_array<std::string_view>({
 bool isWebBrowserClass(std::string_view applicationId) {
     return std::any_of(kBrowserClasses.begin(), kBrowserClasses.end(),
                        [&](std::string_view browser) {
-                           return sameApplicationClass(browser, applicationId);
+                           return sameIgnoringCase(browser, applicationId);
                        }) ||
            macos::isWebBrowser(applicationId);
 }

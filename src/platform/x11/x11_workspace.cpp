@@ -14,7 +14,7 @@ namespace {
 using platform::RunningApplication;
 
 bool namesEntry(const DesktopEntry& entry, const std::string& name) {
-    return sameApplicationClass(entry.name, name) || entry.desktopId == name ||
+    return sameIgnoringCase(entry.name, name) || entry.desktopId == name ||
            entry.desktopId == name + ".desktop";
 }
 
@@ -24,18 +24,10 @@ X11Workspace::X11Workspace(const std::string& displayName, DesktopFolders folder
     : catalog_(std::move(folders)), launcher_(displayName), display_(displayName) {}
 
 std::optional<RunningApplication> X11Workspace::frontmostApplication() {
-    return display_.ask(
-        std::optional<RunningApplication>(),
-        [](Display&, Ewmh& ewmh) -> std::optional<RunningApplication> {
-            const std::optional<Window> active = ewmh.activeWindow();
-            const std::optional<pid_t> pid = active ? ewmh.pidOf(*active) : std::nullopt;
-            if (!pid) {
-                return std::nullopt;
-            }
-            const std::optional<WindowClass> windowClass = ewmh.classOf(*active);
-            return RunningApplication{
-                *pid, windowClass ? std::optional(windowClass->className) : std::nullopt};
-        });
+    return display_.ask(std::optional<RunningApplication>(), [](Display&, Ewmh& ewmh) {
+        const std::optional<Window> active = ewmh.activeWindow();
+        return active ? applicationOfWindow(ewmh, *active) : std::nullopt;
+    });
 }
 
 bool X11Workspace::isTerminated(const RunningApplication& application) {
