@@ -58,6 +58,13 @@ protected:
         return session_.xdotool(arguments);
     }
 
+    // Whether the client's window shows: iconified or closed windows do not.
+    bool clientViewable() const {
+        XWindowAttributes attributes{};
+        return XGetWindowAttributes(display_->get(), client_->window(), &attributes) != 0 &&
+               attributes.map_state == IsViewable;
+    }
+
     // A left click as a marker: once the client has it, everything the user did before
     // has reached it too.
     bool leftClickArrives() {

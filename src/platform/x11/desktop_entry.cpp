@@ -1,0 +1,86 @@
+#include "platform/x11/desktop_entry.h"
+
+#include <gio/gdesktopappinfo.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace velmor::x11 {
+namespace {
+
+constexpr std::string_view kDesktopSuffix = ".desktop";
+
+std::vector<std::string> splitList(const char* list) {
+    std::vector<std::string> items;
+    std::string_view rest = list != nullptr ? list : "";
+    while (!rest.empty()) {
+        const std::size_t semicolon = rest.find(';');
+        if (semicolon != 0) {
+            items.emplace_back(rest.substr(0, semicolon));
+        }
+        rest =
+            semicolon == std::string_view::npos ? std::string_view{} : rest.substr(semicolon + 1);
+    }
+    return items;
+}
+
+std::vector<std::string> stringArray(const char* const* array) {
+    std::vector<std::string> items;
+    for (; array != nullptr && *array != nullptr; ++array) {
+        items.emplace_back(*array);
+    }
+    return items;
+}
+
+bool contains(const std::vector<std::string>& items, std::string_view item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+}  // namespace
+
+std::string DesktopEntry::applicationId() const {
+    if (!startupWMClass.empty()) {
+        return startupWMClass;
+    }
+    std::string_view id = desktopId;
+    if (id.ends_with(kDesktopSuffix)) {
+        id.remove_suffix(kDesktopSuffix.size());
+    }
+    return std::string(id);
+}
+
+bool DesktopEntry::hasCategory(std::string_view category) const {
+    return contains(categories, category);
+}
+
+bool DesktopEntry::handles(std::string_view mimeType) const {
+    return contains(mimeTypes, mimeType);
+}
+
+std::optional<DesktopEntry> loadDesktopEntry(const std::filesystem::path& file,
+                                             std::string desktopId) {
+    g_autoptr(GDesktopAppInfo) info = g_desktop_app_info_new_from_filename(file.c_str());
+    if (info == nullptr || g_desktop_app_info_get_is_hidden(info)) {
+        return std::nullopt;
+    }
+    GAppInfo* app = G_APP_INFO(info);
+    const char* name = g_app_info_get_name(app);
+    const char* startupClass = g_desktop_app_info_get_startup_wm_class(info);
+    return DesktopEntry{
+        std::move(desktopId),
+        file,
+        name != nullptr ? name : "",
+        startupClass != nullptr ? startupClass : "",
+        g_desktop_app_info_get_nodisplay(info) != FALSE,
+        splitList(g_desktop_app_info_get_categories(info)),
+        stringArray(g_app_info_get_supported_types(app)),
+    };
+}
+
+bool sameIgnoringCase(std::string_view first, std::string_view second) {
+    return std::equal(
+        first.begin(), first.end(), second.begin(), second.end(),
+        [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+}  // namespace velmor::x11

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "platform/x11/display.h"
+#include "platform/x11/ewmh.h"
+
+namespace velmor::x11 {
+
+// A connection of its own that any thread may use, one at a time. Without a server every
+// question gets its fallback.
+class SharedDisplay {
+public:
+    // The server named by `name`, or by $DISPLAY when it is empty.
+    explicit SharedDisplay(const std::string& name) : display_(Display::open(name)) {}
+
+    bool connected() const { return display_.has_value(); }
+
+    template <typename Result, typename Ask>
+    Result ask(Result fallback, Ask ask) {
+        const std::lock_guard lock(mutex_);
+        if (!display_) {
+            return fallback;
+        }
+        Ewmh ewmh(*display_);
+        return ask(*display_, ewmh);
+    }
+
+private:
+    std::mutex mutex_;
+    std::optional<Display> display_;
+};
+
+}  // namespace velmor::x11

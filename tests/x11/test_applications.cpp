@@ -1,0 +1,45 @@
+#include "x11/test_applications.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+
+#include "x11/wait_until.h"
+
+namespace velmor::x11::testing {
+
+namespace fs = std::filesystem;
+
+TestApplications::TestApplications(const fs::path& root) : root_(root) {
+    for (const fs::path& folder : {userFolder(), systemFolder(), configFolder(), root_ / "bin",
+                                   root_ / "markers", root_ / "xdg"}) {
+        fs::create_directories(folder);
+    }
+    setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+    setenv("XDG_DATA_DIRS", (root_ / "system").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", configFolder().c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (root_ / "xdg").c_str(), 1);
+}
+
+fs::path TestApplications::write(const fs::path& file, const std::string& name,
+                                 const std::string& moreLines) const {
+    const std::string stem = file.stem().string();
+    const fs::path program = root_ / "bin" / stem;
+    std::ofstream(program) << "#!/bin/sh\ntouch '" << (root_ / "markers" / stem).string() << "'\n";
+    fs::permissions(program, fs::perms::owner_all);
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "[Desktop Entry]\nType=Application\nName=" << name
+                        << "\nExec=" << program.string() << "\n"
+                        << moreLines;
+    return file;
+}
+
+bool TestApplications::launched(const std::string& stem) const {
+    return fs::exists(root_ / "markers" / stem);
+}
+
+bool TestApplications::waitLaunched(const std::string& stem) const {
+    return waitUntil([&] { return launched(stem); });
+}
+
+}  // namespace velmor::x11::testing

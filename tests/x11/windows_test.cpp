@@ -1,0 +1,64 @@
+// The window half of accessibility: a process's window, its title, minimising it.
+// Google Test first: Xlib defines None and Bool as macros.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "platform/x11/ewmh.h"
+#include "platform/x11/x11_windows.h"
+#include "x11/desktop_fixture.h"
+#include "x11/wait_until.h"
+
+namespace velmor::x11::testing {
+namespace {
+
+using platform::WindowElement;
+
+constexpr double kTimeout = 0.5;
+
+using WindowsTest = DesktopTest;
+
+TEST_F(WindowsTest, FindsTheProcessWindowItsTitleAndMinimisesIt) {
+    X11Windows windows(session_.name());
+    ASSERT_TRUE(windows.connected());
+    const pid_t pid = client_->process().pid();
+    std::optional<WindowElement> window;
+    ASSERT_TRUE(
+        waitUntil([&] { return (window = windows.focusedWindow(pid, kTimeout)).has_value(); }));
+    EXPECT_EQ(window->id, static_cast<std::int64_t>(client_->window()));
+    EXPECT_EQ(window->pid, pid);
+    EXPECT_EQ(windows.windowTitle(*window, kTimeout), "녹음기 — recorder");
+    EXPECT_FALSE(windows.focusedWindow(getpid(), kTimeout));
+
+    ASSERT_TRUE(waitUntil([&] { return clientViewable(); }));
+    EXPECT_TRUE(windows.setMinimized(*window, true, kTimeout));
+    EXPECT_TRUE(waitUntil([&] { return !clientViewable(); }));
+    // Still the process's window while iconified, so it can be brought back.
+    EXPECT_EQ(windows.focusedWindow(pid, kTimeout)->id, window->id);
+    EXPECT_TRUE(windows.setMinimized(*window, false, kTimeout));
+    EXPECT_TRUE(waitUntil([&] { return clientViewable(); }));
+}
+
+TEST_F(WindowsTest, WindowsThatWentAwayAnswerNothing) {
+    X11Windows windows(session_.name());
+    const Window plain =
+        XCreateSimpleWindow(display_->get(), display_->root(), 0, 0, 10, 10, 0, 0, 0);
+    XDestroyWindow(display_->get(), plain);
+    XSync(display_->get(), False);
+    const WindowElement gone{getpid(), static_cast<std::int64_t>(plain)};
+    EXPECT_FALSE(windows.windowTitle(gone, kTimeout));
+    EXPECT_FALSE(windows.setMinimized(gone, true, kTimeout));
+    EXPECT_FALSE(windows.setMinimized(gone, false, kTimeout));
+
+    const pid_t pid = client_->process().pid();
+    const WindowElement client{pid, static_cast<std::int64_t>(client_->window())};
+    Ewmh(*display_).closeWindowsOf(pid);
+    ASSERT_TRUE(client_->waitFor("closed"));
+    ASSERT_EQ(client_->process().wait(kPatience), 0);
+    EXPECT_TRUE(waitUntil([&] { return !windows.focusedWindow(pid, kTimeout); }));
+    EXPECT_FALSE(windows.windowTitle(client, kTimeout));
+    EXPECT_FALSE(windows.setMinimized(client, true, kTimeout));
+}
+
+}  // namespace
+}  // namespace velmor::x11::testing
