@@ -1,0 +1,297 @@
+// The GLib main loop and its queues on real threads, without an X server.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <future>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/x11/glib_scheduler.h"
+#include "platform/x11/quit_signals.h"
+#include "x11/loop_guard.h"
+
+namespace velmor::x11::testing {
+namespace {
+
+using platform::TimerMode;
+using namespace std::chrono_literals;
+
+TEST(GlibSchedulerTest, MainBlocksKeepEachThreadsOrderAndNeverRunInline) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    constexpr int kThreads = 4;
+    constexpr int kBlocks = 300;
+    std::map<int, std::vector<int>> seen;  // main thread only
+    std::vector<std::string> trace;
+
+    scheduler.asyncMain([&] {
+        scheduler.asyncMain([&] { trace.push_back("inner"); });
+        trace.push_back("outer returned");
+    });
+    std::vector<std::jthread> posters;
+    for (int thread = 0; thread < kThreads; ++thread) {
+        posters.emplace_back([&, thread] {
+            for (int block = 0; block < kBlocks; ++block) {
+                scheduler.asyncMain([&seen, thread, block] { seen[thread].push_back(block); });
+            }
+        });
+    }
+    posters.clear();
+    // Quits after the block that the first block posts, too.
+    scheduler.asyncMain([&] { scheduler.asyncMain([&] { scheduler.quitMainLoop(); }); });
+    EXPECT_TRUE(trace.empty());
+    scheduler.runMainLoop();
+
+    ASSERT_FALSE(guard.expired());
+    EXPECT_EQ(trace, (std::vector<std::string>{"outer returned", "inner"}));
+    for (int thread = 0; thread < kThreads; ++thread) {
+        std::vector<int> expected(kBlocks);
+        for (int block = 0; block < kBlocks; ++block) {
+            expected[block] = block;
+        }
+        EXPECT_EQ(seen[thread], expected) << "thread " << thread;
+    }
+}
+
+TEST(GlibSchedulerTest, SerialQueuesRunInOrderOneAtATimeAndApartFromEachOther) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    constexpr int kBlocks = 200;
+    std::vector<int> order;  // written by the serial queue only
+    std::atomic<int> running = 0;
+    std::atomic<bool> overlapped = false;
+    std::promise<void> otherLabelRan;
+    std::future<void> otherLabelRanFuture = otherLabelRan.get_future();
+    bool otherLabelWasFree = false;
+
+    // Blocked here until another label's queue runs: labels must not share one thread.
+    scheduler.asyncSerial("first", [&] {
+        otherLabelWasFree = otherLabelRanFuture.wait_for(30s) == std::future_status::ready;
+    });
+    for (int block = 0; block < kBlocks; ++block) {
+        scheduler.asyncSerial("first", [&, block] {
+            if (running.fetch_add(1) != 0) {
+                overlapped = true;
+            }
+            order.push_back(block);
+            running.fetch_sub(1);
+        });
+    }
+    scheduler.asyncSerial("second", [&] { otherLabelRan.set_value(); });
+    scheduler.asyncSerial("first", [&] { scheduler.asyncMain([&] { scheduler.quitMainLoop(); }); });
+    scheduler.runMainLoop();
+
+    ASSERT_FALSE(guard.expired());
+    EXPECT_TRUE(otherLabelWasFree);
+    EXPECT_FALSE(overlapped);
+    ASSERT_EQ(order.size(), static_cast<std::size_t>(kBlocks));
+    for (int block = 0; block < kBlocks; ++block) {
+        EXPECT_EQ(order[block], block);
+    }
+}
+
+TEST(GlibSchedulerTest, UserInitiatedBlocksRunSideBySideOffTheMainThread) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    const auto mainThread = std::this_thread::get_id();
+    std::atomic<int> arrived = 0;
+    std::atomic<int> metTheOther = 0;
+    std::atomic<bool> onMainThread = false;
+
+    for (int i = 0; i < 2; ++i) {
+        scheduler.asyncUserInitiated([&] {
+            onMainThread = onMainThread || std::this_thread::get_id() == mainThread;
+            arrived.fetch_add(1);
+            const auto deadline = std::chrono::steady_clock::now() + 30s;
+            while (arrived.load() < 2 && std::chrono::steady_clock::now() < deadline) {
+                scheduler.sleepMicroseconds(1000);
+            }
+            if (arrived.load() == 2 && metTheOther.fetch_add(1) == 1) {
+                scheduler.quitMainLoop();  // from a background thread
+            }
+        });
+    }
+    scheduler.runMainLoop();
+
+    ASSERT_FALSE(guard.expired());
+    EXPECT_EQ(metTheOther.load(), 2);
+    EXPECT_FALSE(onMainThread);
+}
+
+TEST(GlibSchedulerTest, DestructionFinishesQueuedBackgroundBlocksAndDropsMainOnes) {
+    std::atomic<int> finished = 0;
+    auto captured = std::make_shared<int>(0);
+    bool mainBlockRan = false;
+    {
+        GlibScheduler scheduler;
+        for (int block = 0; block < 50; ++block) {
+            scheduler.asyncSerial("slow", [&] {
+                std::this_thread::sleep_for(1ms);
+                finished.fetch_add(1);
+            });
+            scheduler.asyncUserInitiated([&] { finished.fetch_add(1); });
+        }
+        scheduler.asyncMain([&mainBlockRan, captured] { mainBlockRan = true; });
+    }
+    EXPECT_EQ(finished.load(), 100);
+    EXPECT_FALSE(mainBlockRan);
+    EXPECT_EQ(captured.use_count(), 1) << "a dropped block must still be destroyed";
+}
+
+TEST(GlibSchedulerTest, QuitBeforeRunReturnsAfterPendingWorkAndIsUsedUp) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    std::vector<int> ran;
+    scheduler.quitMainLoop();
+    scheduler.asyncMain([&] {
+        ran.push_back(1);
+        scheduler.asyncMain([&] { ran.push_back(2); });
+    });
+    scheduler.runMainLoop();
+    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+
+    // The quit was used up: the next run goes on until it is quit again.
+    int firings = 0;
+    const auto timer = scheduler.scheduleRepeatingTimer(
+        0.01,
+        [&] {
+            if (++firings == 3) {
+                scheduler.quitMainLoop();
+            }
+        },
+        TimerMode::firesAlways);
+    scheduler.runMainLoop();
+    ASSERT_FALSE(guard.expired());
+    EXPECT_EQ(firings, 3);
+}
+
+TEST(GlibSchedulerTest, TimersStopWhenDroppedOrInvalidatedEvenFromTheirOwnAction) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    int dropped = 0;
+    int invalidated = 0;
+    int ticks = 0;
+    std::unique_ptr<platform::Timer> droppedTimer;
+    std::unique_ptr<platform::Timer> invalidatedTimer;
+    droppedTimer = scheduler.scheduleRepeatingTimer(
+        0.005,
+        [&] {
+            if (++dropped == 3) {
+                droppedTimer.reset();
+            }
+        },
+        TimerMode::firesAlways);
+    invalidatedTimer = scheduler.scheduleRepeatingTimer(
+        0.005,
+        [&] {
+            if (++invalidated == 2) {
+                invalidatedTimer->invalidate();
+            }
+        },
+        TimerMode::pausesDuringModal);
+    const auto ticker = scheduler.scheduleRepeatingTimer(
+        0.01,
+        [&] {
+            if (++ticks == 20) {
+                scheduler.quitMainLoop();
+            }
+        },
+        TimerMode::firesAlways);
+    scheduler.runMainLoop();
+
+    ASSERT_FALSE(guard.expired());
+    EXPECT_EQ(dropped, 3);
+    EXPECT_EQ(invalidated, 2);
+    EXPECT_FALSE(invalidatedTimer->isValid());
+    EXPECT_TRUE(ticker->isValid());
+}
+
+TEST(GlibSchedulerTest, PausingTimerWaitsOutNestedModalsThenFiresOnce) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    std::vector<int> pausedFiredAt;  // the ticks counted when the pausing timer fired
+    int ticks = 0;
+    // Long, so a second regular firing cannot follow the catch-up before the loop is quit.
+    const auto paused = scheduler.scheduleRepeatingTimer(
+        1.0,
+        [&] {
+            pausedFiredAt.push_back(ticks);
+            scheduler.asyncMain([&] { scheduler.quitMainLoop(); });
+        },
+        TimerMode::pausesDuringModal);
+    scheduler.beginModal();
+    scheduler.beginModal();
+    // Ticks of 0.1 s never come early: at tick 11 the pausing timer has come due.
+    const auto ticker = scheduler.scheduleRepeatingTimer(
+        0.1,
+        [&] {
+            ++ticks;
+            if (ticks == 6 || ticks == 11) {
+                scheduler.endModal();
+            }
+        },
+        TimerMode::firesAlways);
+    scheduler.runMainLoop();
+
+    ASSERT_FALSE(guard.expired());
+    ASSERT_EQ(pausedFiredAt.size(), 1u);
+    EXPECT_GE(pausedFiredAt.front(), 11);
+}
+
+TEST(GlibSchedulerTest, MainThreadCallsFromAnotherThreadAreCarriedOutOnTheMainThread) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    const auto mainThread = std::this_thread::get_id();
+    std::unique_ptr<platform::Timer> timer;  // set from the background, used on main
+    std::mutex timerMutex;
+    bool firedOnMain = false;
+
+    ::testing::internal::CaptureStderr();
+    scheduler.asyncUserInitiated([&] {
+        const std::lock_guard lock(timerMutex);
+        timer = scheduler.scheduleRepeatingTimer(
+            0.01,
+            [&] {
+                firedOnMain = std::this_thread::get_id() == mainThread;
+                scheduler.quitMainLoop();
+            },
+            TimerMode::firesAlways);
+    });
+    scheduler.runMainLoop();
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+
+    ASSERT_FALSE(guard.expired());
+    EXPECT_TRUE(firedOnMain);
+    EXPECT_NE(warnings.find("scheduleRepeatingTimer called off the main thread"), std::string::npos)
+        << warnings;
+    const std::lock_guard lock(timerMutex);
+    timer.reset();
+}
+
+TEST(GlibSchedulerTest, TerminationAndInterruptSignalsEndTheLoop) {
+    GlibScheduler scheduler;
+    LoopGuard guard(scheduler);
+    const QuitSignals signals(scheduler);
+    for (const int number : {SIGTERM, SIGINT}) {
+        bool raised = false;
+        scheduler.asyncMain([&] { raised = std::raise(number) == 0; });
+        scheduler.runMainLoop();
+        ASSERT_FALSE(guard.expired()) << number;
+        EXPECT_TRUE(raised);
+    }
+}
+
+TEST(GlibSchedulerTest, ClocksAreTheRealDateCountedFromTheirEpochs) {
+    const GlibScheduler scheduler;
+    const double since1970 = scheduler.secondsSince1970();
+    const double since2001 = scheduler.absoluteTime();
+    EXPECT_GT(since1970, 1.7e9);  // later than 2023: the real date, not time since boot
+    EXPECT_NEAR(since1970 - since2001, 978'307'200.0, 5.0);
+}
+
+}  // namespace
+}  // namespace velmor::x11::testing
