@@ -19,9 +19,10 @@
 namespace velmor::x11 {
 
 // The backend's main loop on GLib's default main context, iterated by the thread that makes
-// the scheduler. Calls meant for the main thread that arrive from another one write a line
-// on standard error: beginModal, endModal and scheduleRepeatingTimer's attaching are then
-// carried out on the main thread through the main queue; runMainLoop returns at once.
+// the scheduler. A call on the wrong thread writes a line on standard error and goes on:
+// beginModal, endModal and the start of a timer scheduled off the main thread are carried out
+// there through the main queue; runMainLoop off the main thread returns at once;
+// sleepMicroseconds on it sleeps anyway. Timers may be invalidated from any thread.
 //
 // Destroy it on the main thread, outside runMainLoop. Its destructor stops taking background
 // blocks (later ones are dropped unrun), runs every block already queued on a background
