@@ -15,11 +15,12 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_SANITIZE=ON -DVELMOR_BENCHMARKS=OFF -DVELMOR_WERROR=ON
 ctest --test-dir build-sanitize --output-on-failure
 
-# The core on real threads under ThreadSanitizer: only the threaded tests are built there.
+# The core and the desktop main loop on real threads under ThreadSanitizer: only the tests
+# labelled threaded are built and run there.
 export TSAN_OPTIONS="halt_on_error=1"
 if [ ! -f build-tsan/CMakeCache.txt ]; then
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMOR_TSAN=ON \
     -DVELMOR_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build build-tsan -j "$(nproc 2>/dev/null || echo 2)" --target velmor_threaded_tests
-build-tsan/tests/velmor_threaded_tests
+cmake --build build-tsan -j "$(nproc 2>/dev/null || echo 2)" --target velmor_threaded_checks
+ctest --test-dir build-tsan -L threaded --output-on-failure

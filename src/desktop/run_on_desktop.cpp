@@ -15,12 +15,6 @@ namespace velmor {
 
 namespace {
 
-std::filesystem::path homeFolder() {
-    const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? std::filesystem::path(home)
-                                            : std::filesystem::current_path();
-}
-
 std::filesystem::path runningProgram() {
     std::error_code error;
     std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -31,7 +25,6 @@ int runUntilQuit(std::ostream& terminal) {
     platform::Platform* running = nullptr;
     x11::X11Platform platform(x11::X11Options{
         .displayName = {},
-        .home = homeFolder(),
         .programPath = runningProgram(),
         .terminal = &terminal,
         .noteForLog =

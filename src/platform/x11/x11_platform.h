@@ -51,7 +51,7 @@ public:
     platform::SystemActions& systemActions() override { return systemActions_; }
     platform::LoginItem& loginItem() override { return loginItem_; }
     platform::Paths& paths() override { return paths_; }
-    std::filesystem::path homeDirectory() const override { return options_.home; }
+    std::filesystem::path homeDirectory() const override { return paths_.home(); }
 
     GlibScheduler& glibScheduler() { return scheduler_; }
 

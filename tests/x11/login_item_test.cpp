@@ -1,0 +1,75 @@
+// Starting at login through an autostart entry, in a home of the test's own.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/x11/xdg_login_item.h"
+#include "x11/temp_folder.h"
+
+namespace velmor::x11::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> unset(const std::string&) {
+    return std::nullopt;
+}
+
+TEST(LoginItemTest, EntryRoundTripsWithTheProgramQuotedAsOneArgument) {
+    const TempFolder home;
+    XdgLoginItem item(XdgPaths(home.path(), unset), "/opt/my \"apps\"/$v`x`/a\\b/100%");
+    EXPECT_FALSE(item.isEnabled());
+    item.disable();  // nothing there: no error
+
+    ASSERT_TRUE(item.enable());
+    ASSERT_TRUE(item.enable());  // again, over the entry
+    const fs::path entry = home.path() / ".config" / "autostart" / "velmor.desktop";
+    EXPECT_EQ(item.entryPath(), entry);
+    EXPECT_TRUE(item.isEnabled());
+    std::ostringstream text;
+    text << std::ifstream(entry).rdbuf();
+    // Quoted first (\" \` \$ \\, %%), then the string escapes double each backslash.
+    EXPECT_EQ(text.str(),
+              "[Desktop Entry]\nType=Application\nName=Velmor\n"
+              "Exec=\"/opt/my \\\\\"apps\\\\\"/\\\\$v\\\\`x\\\\`/a\\\\\\\\b/100%%\"\n"
+              "X-GNOME-Autostart-enabled=true\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(entry.parent_path()), {}), 1)
+        << "no temporary file is left";
+
+    std::ofstream(entry, std::ios::app) << "Hidden=true\n";
+    EXPECT_FALSE(item.isEnabled());
+    item.disable();
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_FALSE(item.isEnabled());
+}
+
+TEST(LoginItemTest, EnableFailsWhereTheEntryCannotBeWritten) {
+    const TempFolder home;
+    const fs::path config = home.path() / "config";
+    XdgLoginItem item(XdgPaths(home.path(),
+                               [&](const std::string& name) {
+                                   return name == "XDG_CONFIG_HOME" ? std::optional(config.string())
+                                                                    : std::nullopt;
+                               }),
+                      "/usr/bin/velmor");
+
+    std::ofstream(config) << "a file where the folder goes";
+    EXPECT_FALSE(item.enable());
+    fs::remove(config);
+    fs::create_directories(item.entryPath());
+    EXPECT_FALSE(item.enable()) << "a folder stands where the entry goes";
+    EXPECT_FALSE(item.isEnabled());
+
+    fs::remove_all(config);
+    fs::create_directory(config);
+    fs::permissions(config, fs::perms::owner_read | fs::perms::owner_exec);
+    if (std::ofstream(config / "probe")) {
+        GTEST_SKIP() << "permissions do not bind this user";
+    }
+    EXPECT_FALSE(item.enable());
+    EXPECT_FALSE(item.isEnabled());
+}
+
+}  // namespace
+}  // namespace velmor::x11::testing
