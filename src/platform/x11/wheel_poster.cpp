@@ -2,6 +2,7 @@
 
 #include <X11/extensions/XTest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace velmor::x11 {
@@ -17,6 +18,19 @@ bool WheelPoster::scroll(int clicks) {
         XTestFakeButtonEvent(display, button, True, CurrentTime);
         XTestFakeButtonEvent(display, button, False, CurrentTime);
     }
+    XSync(display, False);
+    return true;
+}
+
+bool WheelPoster::press(unsigned int button, bool down, Point at) {
+    if (!display_) {
+        return false;
+    }
+    const std::lock_guard lock(mutex_);
+    ::Display* display = display_->get();
+    XTestFakeMotionEvent(display, -1, static_cast<int>(std::lround(at.x)),
+                         static_cast<int>(std::lround(at.y)), CurrentTime);
+    XTestFakeButtonEvent(display, button, down ? True : False, CurrentTime);
     XSync(display, False);
     return true;
 }

@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "core/point.h"
 #include "platform/x11/display.h"
 
 namespace velmor::x11 {
 
-// Wheel clicks through XTest on a connection of its own, so a background thread can scroll
-// while the tap's thread keeps its connection. Calls from several threads take turns.
+// Wheel clicks, and the odd button press, through XTest on a connection of its own, so a
+// background thread can post while the tap's thread keeps its connection. Calls from
+// several threads take turns.
 class WheelPoster {
 public:
     // Connects to the server named by `name`, or by $DISPLAY when it is empty.
@@ -19,6 +21,9 @@ public:
     // Clicks the wheel `clicks` times away from the user (button 4) when positive, towards
     // the user (button 5) when negative; the server has them when this returns.
     bool scroll(int clicks);
+    // Moves the pointer to `at`, then presses or releases `button` there. As from the user:
+    // the tap's grab sees it.
+    bool press(unsigned int button, bool down, Point at);
 
 private:
     std::mutex mutex_;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/event.h"
+
+namespace velmor::x11 {
+
+// The services' own field that marks a scroll event's deltas as pixels (1) or lines (0).
+inline constexpr int kScrollWheelEventIsContinuous = 88;
+// A wheel click moves about three lines in the common toolkits, some 50 pixels.
+inline constexpr int kPixelsPerWheelClick = 50;
+
+// The X button an event of the services presses or releases: the wheel's buttons for a
+// scroll event by the sign of its deltas. Nothing for an event without a button.
+std::optional<unsigned int> xButtonOf(const platform::Event& event);
+
+// A press or a release of an X button, as posting plays a mouse event.
+struct ButtonAction {
+    unsigned int button = 0;
+    bool down = false;
+};
+std::optional<ButtonAction> buttonActionOf(const platform::Event& event);
+
+// The wheel clicks a scroll event is worth on X, positive away from the user. Pixel deltas
+// are counted in clicks of kPixelsPerWheelClick, so a burst scrolls about as far as it
+// would where pixel scrolling is native; a nonzero delta is worth one click at least.
+int wheelClicksOf(const platform::Event& event);
+
+}  // namespace velmor::x11
