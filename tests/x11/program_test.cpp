@@ -51,6 +51,12 @@ protected:
         velmor_.emplace(session_.start({"/bin/sh", "-c", command}));
     }
 
+    // The application under the pointer becomes a web browser, as far as its class tells.
+    void becomeBrowser() {
+        client_.emplace(session_, folder_ / "browser.txt", "Firefox");
+        ASSERT_TRUE(client_->ready());
+    }
+
     std::filesystem::path terminal() const { return folder_ / "terminal.txt"; }
 
     // Whether some program holds the right button: a grab of our own is refused then.
@@ -87,7 +93,8 @@ protected:
 };
 
 TEST_F(ProgramTest, AStrokeToTheLeftPagesBackAndAPlainRightClickStillReachesTheApplication) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    becomeBrowser();
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     EXPECT_TRUE(client_->waitFor(kAltLeft));
 
@@ -102,7 +109,7 @@ TEST_F(ProgramTest, AStrokeToTheLeftPagesBackAndAPlainRightClickStillReachesTheA
 }
 
 TEST_F(ProgramTest, RightThenDownMinimisesTheWindowUnderTheStroke) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
     ASSERT_TRUE(stroke({{40, 0}, {40, 0}, {0, 40}, {0, 40}}));
     EXPECT_TRUE(waitUntil([&] {
         XWindowAttributes attributes{};
@@ -112,7 +119,7 @@ TEST_F(ProgramTest, RightThenDownMinimisesTheWindowUnderTheStroke) {
 }
 
 TEST_F(ProgramTest, DownAndBackUpRefreshesAndIsWrittenToTheGestureLog) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
     ASSERT_TRUE(stroke({{0, 40}, {0, 40}, {0, -40}, {0, -40}}));
     EXPECT_TRUE(client_->waitFor("KeyPress r state=0x4"));
     const std::filesystem::path log = home_ / ".local/state/velmor/Velmor_GestureLog.txt";
@@ -121,7 +128,15 @@ TEST_F(ProgramTest, DownAndBackUpRefreshesAndIsWrittenToTheGestureLog) {
     })) << contents(log);
 }
 
+TEST_F(ProgramTest, OutsideABrowserAStrokeToTheLeftIsThePreviousTrack) {
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    EXPECT_TRUE(client_->waitFor("KeyPress XF86AudioPrev state=0x0"))
+        << "without a media player on the bus, the media key itself";
+}
+
 TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
+    becomeBrowser();
     ChildProcess holder = session_.start({VELMOR_GRAB_HOLDER, (folder_ / "holder.txt").string()});
     ASSERT_TRUE(waitUntil([&] { return contents(folder_ / "holder.txt").find("grabbed") == 0; }));
     startVelmor();
@@ -136,13 +151,13 @@ TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
 }
 
 TEST_F(ProgramTest, EndsCleanlyOnTerminateAndLeavesThePointerUsableWhenKilledMidHold) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
     velmor_->signal(SIGTERM);
     EXPECT_EQ(velmor_->wait(kPatience), 0);
     EXPECT_TRUE(std::filesystem::exists(home_ / ".config/velmor/com.brisvane.velmor.plist"));
     EXPECT_FALSE(rightButtonHeld());
 
-    ASSERT_TRUE(startVelmorAndWaitForTheTap());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
     ASSERT_TRUE(userInClient({"mousedown", "3", "mousemove_relative", "--", "20", "0"}));
     velmor_->signal(SIGKILL);
     ASSERT_NE(velmor_->wait(kPatience), -1);

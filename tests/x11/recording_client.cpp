@@ -1,6 +1,7 @@
 // A window of the tests' own: it names itself like an application would and writes every key
 // and button it receives, one line each, to the file given as its only argument.
-// "ready WINDOW" comes first, "closed" last when the window manager asks it to close.
+// An optional second argument is its window class. "ready WINDOW" comes first, "closed" last when
+// the window manager asks it to close.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -14,8 +15,8 @@ namespace {
 
 constexpr const char* kTitle = "녹음기 — recorder";
 
-void setIdentity(Display* display, Window window) {
-    XClassHint hint{const_cast<char*>("recorder"), const_cast<char*>("VelmorRecorder")};
+void setIdentity(Display* display, Window window, const char* windowClass) {
+    XClassHint hint{const_cast<char*>("recorder"), const_cast<char*>(windowClass)};
     XSetClassHint(display, window, &hint);
     XStoreName(display, window, "recorder");
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
@@ -44,8 +45,8 @@ void record(FILE* log, const XEvent& event) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s LOG\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s LOG [CLASS]\n", argv[0]);
         return 2;
     }
     FILE* log = std::fopen(argv[1], "w");
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     const int screen = DefaultScreen(display);
     const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, 600, 400,
                                               0, BlackPixel(display, screen), 0x3465a4);
-    setIdentity(display, window);
+    setIdentity(display, window, argc == 3 ? argv[2] : "VelmorRecorder");
     Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &deleteWindow, 1);
     XSelectInput(

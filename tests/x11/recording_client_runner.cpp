@@ -7,8 +7,9 @@
 
 namespace velmor::x11::testing {
 
-RecordingClient::RecordingClient(const XSession& session, const std::filesystem::path& log)
-    : log_(log), process_(session.start({VELMOR_RECORDING_CLIENT, log.string()})) {}
+RecordingClient::RecordingClient(const XSession& session, const std::filesystem::path& log,
+                                 const std::string& windowClass)
+    : log_(log), process_(session.start({VELMOR_RECORDING_CLIENT, log.string(), windowClass})) {}
 
 bool RecordingClient::ready() {
     return waitUntil([&] {

@@ -14,7 +14,9 @@ namespace velmor::x11::testing {
 // Starts the recording client on the session and reads back what it received.
 class RecordingClient {
 public:
-    RecordingClient(const XSession& session, const std::filesystem::path& log);
+    // `windowClass` is the class it names itself by, as applications are told apart.
+    RecordingClient(const XSession& session, const std::filesystem::path& log,
+                    const std::string& windowClass = "VelmorRecorder");
 
     // Whether its window was mapped within the patience.
     bool ready();

@@ -24,7 +24,6 @@ namespace velmor::x11 {
 
 struct X11Options {
     std::string displayName;            // empty: $DISPLAY
-    std::filesystem::path home;         // the user's home folder
     std::filesystem::path programPath;  // what starts this program at login
     std::ostream* terminal = nullptr;   // where alerts are told until there are dialogs
     // A line for the gesture log about input this desktop could not pass on.
