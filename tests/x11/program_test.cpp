@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/file_user_defaults.h"
 #include "platform/x11/pointer_grab.h"
 #include "x11/desktop_fixture.h"
 #include "x11/wait_until.h"
@@ -17,6 +18,31 @@ namespace {
 
 const std::string kAltLeft = "KeyPress Left state=0x8";
 const std::string kRightPress = "ButtonPress 3 state=0x0";
+
+// Z taught three times through the menu on the simulated platform, whose settings file is the
+// same on every desktop.
+constexpr const char* kTrainZ = R"(permission on
+launch
+alert-answer 1000
+menu "문자 인식하기 · A~Z" "Z"
+wait 1
+right-down 500 300
+drag-to 620 300 20
+drag-to 500 420 20
+drag-to 620 420 20
+right-up 620 420
+right-down 510 310
+drag-to 625 305 20
+drag-to 505 425 20
+drag-to 630 420 20
+right-up 630 420
+right-down 495 295
+drag-to 615 300 20
+drag-to 500 415 20
+drag-to 620 425 20
+right-up 620 425
+wait 1
+)";
 
 std::string contents(const std::filesystem::path& file) {
     std::ifstream in(file);
@@ -80,7 +106,7 @@ protected:
         for (const auto& [dx, dy] : steps) {
             for (const std::string& word :
                  {std::string("mousemove_relative"), std::string("--"), std::to_string(dx),
-                  std::to_string(dy), std::string("sleep"), std::string("0.02")}) {
+                  std::to_string(dy), std::string("sleep"), std::string("0.01")}) {
                 actions.push_back(word);
             }
         }
@@ -126,6 +152,40 @@ TEST_F(ProgramTest, DownAndBackUpRefreshesAndIsWrittenToTheGestureLog) {
     EXPECT_TRUE(waitUntil([&] {
         return contents(log).find("result=REFRESH_CMD_R") != std::string::npos;
     })) << contents(log);
+}
+
+TEST_F(ProgramTest, ATrainedLetterOpensTheInstalledApplicationBoundToIt) {
+    const std::filesystem::path machine = folder_ / "trained";
+    std::ofstream(folder_ / "train.session") << kTrainZ;
+    ASSERT_EQ(runToEnd({"/bin/sh", "-c",
+                        "'" VELMOR_PROGRAM "' replay '" + (folder_ / "train.session").string() +
+                            "' --home '" + machine.string() + "' >/dev/null"},
+                       session_.name()),
+              0);
+    const std::filesystem::path settings = home_ / ".config/velmor/com.brisvane.velmor.plist";
+    std::filesystem::create_directories(settings.parent_path());
+    std::filesystem::copy_file(machine / "Library/Preferences/com.brisvane.velmor.plist", settings);
+
+    const std::filesystem::path marker = folder_ / "launched";
+    const std::filesystem::path entry = home_ / ".local/share/applications/marker.desktop";
+    std::filesystem::create_directories(entry.parent_path());
+    std::ofstream(entry) << "[Desktop Entry]\nType=Application\nName=Marker\nExec=touch "
+                         << marker.string() << "\n";
+    {
+        platform::FileUserDefaults defaults(settings);
+        defaults.setString("VLStudioLetterApplication_Z", entry.string());
+        ASSERT_TRUE(defaults.synchronize());
+    }
+
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    // Z in small steps, as a hand draws it: the letter needs its points.
+    std::vector<std::pair<int, int>> letterZ;
+    for (const auto& step : {std::pair{10, 0}, std::pair{-10, 10}, std::pair{10, 0}}) {
+        letterZ.insert(letterZ.end(), 12, step);
+    }
+    ASSERT_TRUE(stroke(letterZ));
+    EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(marker); }))
+        << contents(home_ / ".local/state/velmor/Velmor_GestureLog.txt");
 }
 
 TEST_F(ProgramTest, OutsideABrowserAStrokeToTheLeftIsThePreviousTrack) {
