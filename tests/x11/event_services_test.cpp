@@ -182,6 +182,8 @@ TEST_F(EventServicesTest, AnotherProgramsGrabKeepsTheTapOutUntilThatProgramIsGon
 }
 
 TEST_F(EventServicesTest, ScrollPostedFromAnotherThreadArrivesAsWheelClicks) {
+    const std::vector<std::string> move = moveToClient();
+    const Point inClient{std::stod(move[1]), std::stod(move[2])};
     ASSERT_TRUE(userInClient({}));
     std::thread([&] {
         const auto source = services_->createEventSource();
@@ -189,6 +191,8 @@ TEST_F(EventServicesTest, ScrollPostedFromAnotherThreadArrivesAsWheelClicks) {
         services_->post(*services_->createScrollWheelEvent(*source, ScrollUnit::pixel, 1, 2000));
         services_->post(*services_->createScrollWheelEvent(*source, ScrollUnit::pixel, 1, 2000));
         services_->post(*services_->createScrollWheelEvent(*source, ScrollUnit::line, 1, -3));
+        // A button the server has never heard of is refused, and the program lives on.
+        services_->post(*services_->createMouseEvent(*source, type::kOtherMouseDown, inClient, 40));
     }).join();
     const int clicks = 2 * 2000 / kPixelsPerWheelClick;
     EXPECT_TRUE(client_->waitFor("ButtonPress 4 state=0x0", clicks));
