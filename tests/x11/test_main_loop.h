@@ -1,11 +1,9 @@
 #pragma once
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "platform/scheduler.h"
@@ -14,14 +12,19 @@
 
 namespace velmor::x11::testing {
 
-// The program's main loop as the tests turn it by hand on their own thread: the watched
-// connections are served and the blocks handed to the main thread run in turn(), nowhere
-// else. Only what the event services use is more than a stub.
+// The program's main loop, turned by hand on the test's thread: watched connections are
+// served and blocks for the main thread run only in runUntil. The rest is a stub.
 class TestMainLoop final : public ConnectionWatcher, public platform::Scheduler {
 public:
-    std::unique_ptr<ConnectionWatchToken> watchConnection(::Display* display,
-                                                          std::function<void()> dispatch) override;
-    void asyncMain(platform::Block block) override;
+    std::unique_ptr<ConnectionWatchToken> watchConnection(::Display*,
+                                                          std::function<void()> dispatch) override {
+        watches_.emplace(++lastWatch_, std::move(dispatch));
+        return std::make_unique<Token>(watches_, lastWatch_);
+    }
+    void asyncMain(platform::Block block) override {
+        const std::lock_guard lock(mutex_);
+        mainQueue_.push_back(std::move(block));
+    }
     void asyncUserInitiated(platform::Block block) override { block(); }
     void asyncSerial(const std::string&, platform::Block block) override { block(); }
     std::unique_ptr<platform::Timer> scheduleRepeatingTimer(double, platform::Block,
@@ -30,30 +33,40 @@ public:
     }
     void runMainLoop() override {}
     void quitMainLoop() override {}
-    double absoluteTime() const override;
-    double secondsSince1970() const override { return absoluteTime() + 978307200.0; }
-    void sleepMicroseconds(unsigned microseconds) override {
-        std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
-    }
+    double absoluteTime() const override { return 1.0; }
+    double secondsSince1970() const override { return 1.0; }
+    void sleepMicroseconds(unsigned) override {}
 
-    // One turn: every watched connection, then the blocks queued for the main thread.
-    void turn();
-    std::size_t watched() const { return watches_.size(); }
-    // Turns the loop until `condition` holds or the patience has gone by.
     template <typename Condition>
     bool runUntil(Condition condition) {
         return waitUntil([&] {
-            turn();
+            for (const auto& watch : Watches(watches_)) {  // a dispatch may drop a watch
+                watch.second();
+            }
+            std::vector<platform::Block> blocks;
+            {
+                const std::lock_guard lock(mutex_);
+                blocks.swap(mainQueue_);
+            }
+            for (platform::Block& block : blocks) {
+                block();
+            }
             return condition();
         });
     }
 
 private:
-    class Token;
+    using Watches = std::map<int, std::function<void()>>;
+    struct Token final : ConnectionWatchToken {
+        Token(Watches& all, int watch) : watches(all), id(watch) {}
+        ~Token() override { watches.erase(id); }
+        Watches& watches;
+        int id;
+    };
 
-    std::map<int, std::function<void()>> watches_;
-    int nextWatch_ = 0;
-    std::mutex queueMutex_;
+    Watches watches_;
+    int lastWatch_ = 0;
+    std::mutex mutex_;
     std::vector<platform::Block> mainQueue_;
 };
 

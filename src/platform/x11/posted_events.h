@@ -23,8 +23,9 @@ struct ButtonAction {
 std::optional<ButtonAction> buttonActionOf(const platform::Event& event);
 
 // The wheel clicks a scroll event is worth on X, positive away from the user. Pixel deltas
-// are counted in clicks of kPixelsPerWheelClick, so a burst scrolls about as far as it
-// would where pixel scrolling is native; a nonzero delta is worth one click at least.
+// are counted in clicks of kPixelsPerWheelClick, so a burst goes about as far as where
+// pixels are native: the scroll-to-edge burst of 140 times 2000 pixels becomes 5,600
+// clicks, past the end of any page a person reads. A nonzero delta is one click at least.
 int wheelClicksOf(const platform::Event& event);
 
 }  // namespace velmor::x11

@@ -1,5 +1,7 @@
 #include "platform/x11/tap_connection.h"
 
+#include "platform/x11/error_trap.h"
+
 namespace velmor::x11 {
 namespace {
 
@@ -20,6 +22,12 @@ TapConnection::TapConnection(Display display, std::uint64_t eventMask,
           display_,
           [this](std::uint32_t type, const platform::Event& event) { return ask(type, event); },
           std::move(dropped)) {}
+
+void TapConnection::click(Point at, unsigned int button) {
+    // A button the server's test device lacks is refused, not fatal.
+    ErrorTrap trap(display_.get());
+    poster_.click(at, button);
+}
 
 void TapConnection::close() {
     closed_ = true;

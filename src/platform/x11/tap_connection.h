@@ -29,7 +29,7 @@ public:
     // Handles what the connection has received; the main loop calls it.
     void dispatch() { pump_.dispatchPending(); }
     // A click that never comes back to the tap: the grab is lifted around it.
-    void click(Point at, unsigned int button) { poster_.click(at, button); }
+    void click(Point at, unsigned int button);
     // The tap was dropped: no grab any more, and what still arrives passes unasked.
     void close();
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/x11/error_trap.h"
+
 namespace velmor::x11 {
 
 bool WheelPoster::scroll(int clicks) {
@@ -28,11 +30,13 @@ bool WheelPoster::press(unsigned int button, bool down, Point at) {
     }
     const std::lock_guard lock(mutex_);
     ::Display* display = display_->get();
+    // A button the server's test device lacks is refused with BadValue, which would
+    // otherwise end the process.
+    ErrorTrap trap(display);
     XTestFakeMotionEvent(display, -1, static_cast<int>(std::lround(at.x)),
                          static_cast<int>(std::lround(at.y)), CurrentTime);
     XTestFakeButtonEvent(display, button, down ? True : False, CurrentTime);
-    XSync(display, False);
-    return true;
+    return trap.sync() == Success;
 }
 
 }  // namespace velmor::x11

@@ -2,6 +2,7 @@
 
 #include <X11/keysym.h>
 
+#include "platform/x11/error_trap.h"
 #include "platform/x11/event_translation.h"
 #include "platform/x11/input_extensions.h"
 #include "platform/x11/posted_events.h"
@@ -166,6 +167,7 @@ void X11EventServices::click(const ClickPairing::Click& click) {
     // Without a tap there is no grab to lift, and any connection will do.
     if (std::optional<Display> display = Display::open(displayName_)) {
         PointerGrab none(*display);
+        ErrorTrap trap(display->get());
         XTestPoster(*display, none).click(click.at, click.button);
     }
 }
