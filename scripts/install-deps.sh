@@ -10,6 +10,7 @@ packages=(
   libx11-dev libxtst-dev libxi-dev libglib2.0-dev
   dbus-daemon pulseaudio-utils
   xvfb jwm xdotool x11-utils imagemagick
+  dpkg-dev desktop-file-utils
 )
 comma_locale=de_DE.UTF-8
 

@@ -9,6 +9,8 @@ scripts/install-deps.sh
 
 scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMOR_BENCHMARKS=ON -DVELMOR_WERROR=ON
 ctest --test-dir build-test --output-on-failure
+# The Debian package of that build, installed, started on an X server of its own, removed.
+scripts/test-package.sh
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -3,11 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
+#include <string>
 
 #include "app/app_entry.h"
 #include "desktop/session_check.h"
 #include "log/gesture_log.h"
 #include "platform/x11/display.h"
+#include "platform/x11/instance_lock.h"
 #include "platform/x11/quit_signals.h"
 #include "platform/x11/x11_platform.h"
 
@@ -47,15 +49,30 @@ int runUntilQuit(std::ostream& terminal) {
 }  // namespace
 
 int runOnDesktop(std::ostream& terminal) {
-    const SessionVerdict verdict = judgeSession(SessionEnvironment::fromProcess());
+    const SessionEnvironment session = SessionEnvironment::fromProcess();
+    const SessionVerdict verdict = judgeSession(session);
+    if (!verdict.canRun) {
+        terminal << verdict.message << '\n';
+        return EXIT_FAILURE;
+    }
+    const std::string& display = *session.display;
+    // Held until the program ends, and taken before it touches the desktop: a second
+    // instance would grab the pointer over the first one's grab.
+    const auto lockFile = x11::InstanceLock::fileFor(x11::XdgPaths(), display);
+    const x11::InstanceLock instance(lockFile);
+    if (instance.outcome() == x11::InstanceLock::Outcome::heldByAnother) {
+        terminal << "velmor: Velmor is already running on display " << display << '\n';
+        return EXIT_SUCCESS;
+    }
     if (!verdict.message.empty()) {
         terminal << verdict.message << '\n';
     }
-    if (!verdict.canRun) {
-        return EXIT_FAILURE;
+    if (instance.outcome() == x11::InstanceLock::Outcome::unavailable) {
+        terminal << "velmor: warning: cannot lock " << lockFile
+                 << ", so a second start on this display is not refused\n";
     }
     if (!x11::Display::open()) {
-        terminal << "velmor: cannot open the X11 display \"" << std::getenv("DISPLAY") << "\"\n";
+        terminal << "velmor: cannot open the X11 display \"" << display << "\"\n";
         return EXIT_FAILURE;
     }
     return runUntilQuit(terminal);

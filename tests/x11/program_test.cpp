@@ -62,7 +62,7 @@ protected:
         std::filesystem::create_directories(home_);
         setenv("HOME", home_.c_str(), 1);
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
-                                 "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"}) {
+                                 "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"}) {
             unsetenv(name);
         }
     }
@@ -206,6 +206,20 @@ TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
     ASSERT_NE(holder.wait(kPatience), -1);
 
     EXPECT_TRUE(waitUntil([&] { return rightButtonHeld(); })) << "it starts once the grab is free";
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    EXPECT_TRUE(client_->waitFor(kAltLeft));
+}
+
+TEST_F(ProgramTest, ASecondStartSaysTheFirstIsRunningAndLeavesItThePointer) {
+    becomeBrowser();
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    const std::filesystem::path second = folder_ / "second.txt";
+    EXPECT_EQ(runToEnd({"/bin/sh", "-c", "exec '" VELMOR_PROGRAM "' 2>'" + second.string() + "'"},
+                       session_.name()),
+              0);
+    EXPECT_EQ(contents(second),
+              "velmor: Velmor is already running on display " + session_.name() + "\n");
+
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     EXPECT_TRUE(client_->waitFor(kAltLeft));
 }

@@ -11,13 +11,18 @@ namespace {
 
 constexpr std::uint64_t kMostUserDirsBytes = 64 * 1024;
 
-std::filesystem::path baseFolder(const EnvironmentLookup& environment, const std::string& name,
-                                 const std::filesystem::path& fallback) {
+std::optional<std::filesystem::path> baseFolder(const EnvironmentLookup& environment,
+                                                const std::string& name) {
     const std::optional<std::string> value = environment(name);
     if (!value || value->empty() || !std::filesystem::path(*value).is_absolute()) {
-        return fallback;
+        return std::nullopt;
     }
     return *value;
+}
+
+std::filesystem::path baseFolder(const EnvironmentLookup& environment, const std::string& name,
+                                 const std::filesystem::path& fallback) {
+    return baseFolder(environment, name).value_or(fallback);
 }
 
 std::optional<std::string> processEnvironment(const std::string& name) {
@@ -39,7 +44,8 @@ XdgPaths::XdgPaths(std::filesystem::path home, const EnvironmentLookup& environm
       configHome_(baseFolder(environment, "XDG_CONFIG_HOME", home_ / ".config")),
       dataHome_(baseFolder(environment, "XDG_DATA_HOME", home_ / ".local" / "share")),
       stateFolder_(baseFolder(environment, "XDG_STATE_HOME", home_ / ".local" / "state") /
-                   "velmor") {}
+                   "velmor"),
+      runtimeFolder_(baseFolder(environment, "XDG_RUNTIME_DIR")) {}
 
 std::filesystem::path XdgPaths::desktopFolder() const {
     const auto text = files::readRegularFile(configHome_ / "user-dirs.dirs", kMostUserDirsBytes);

@@ -31,6 +31,8 @@ public:
     const std::filesystem::path& home() const { return home_; }
     const std::filesystem::path& configHome() const { return configHome_; }
     const std::filesystem::path& stateFolder() const { return stateFolder_; }
+    // XDG_RUNTIME_DIR: the user's own, private to them and emptied at logout.
+    const std::optional<std::filesystem::path>& runtimeFolder() const { return runtimeFolder_; }
 
 private:
     bool isHome(const std::filesystem::path& folder) const;
@@ -39,6 +41,7 @@ private:
     std::filesystem::path configHome_;
     std::filesystem::path dataHome_;
     std::filesystem::path stateFolder_;
+    std::optional<std::filesystem::path> runtimeFolder_;
 };
 
 }  // namespace velmor::x11
