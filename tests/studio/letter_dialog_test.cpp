@@ -76,6 +76,7 @@ TEST_F(LetterDialogTest, ApplicationPanelBindsTheChosenBundle) {
     sim.queuePanelResult("/System/Applications/Music.app");
     choose(kAlphabet, "C");
     EXPECT_EQ(texts("panel", "title").back(), "C 제스처가 실행할 앱 선택");
+    EXPECT_EQ(sim.recordsOfKind("panel").back().fields.at("canChooseFiles"), Value::boolean(true));
     EXPECT_EQ(sim.defaults().string(VLLetterActionKey("C")), "/System/Applications/Music.app");
     EXPECT_EQ(alertMessages().back(), "C 실행 앱 지정 완료");
     EXPECT_EQ(lastInformative(), "Music.app\n필체 학습을 마치면 글자를 그려 실행할 수 있어요.");

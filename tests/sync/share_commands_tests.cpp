@@ -32,8 +32,10 @@ TEST(SyncStart, PublishesEveryLocalValueIntoAFreshFolder) {
     expectNotice(mac, "양방향 공유 시작!",
                  "1호기의 현재 필체·앱·URL을 최초 기준으로 등록했어요. 이제 어느 맥에서 "
                  "변경해도 나머지 맥으로 동기화합니다. (약 30초마다 확인)");
-    EXPECT_EQ(mac.platform.recordsOfKind("panel").at(0).fields["title"],
+    const auto panel = mac.platform.recordsOfKind("panel").at(0).fields;
+    EXPECT_EQ(panel.at("title"),
               Value("모든 맥에서 같은 iCloud Drive 또는 OneDrive 폴더를 선택하세요"));
+    EXPECT_EQ(panel.at("canChooseFiles"), Value::boolean(false));  // a folder, never a file
     EXPECT_EQ(eventFiles(share.path() / "Cloud").size(), 3u);
     auto snapshot = mac.sync.velmorSyncSnapshot();
     EXPECT_EQ(mac.sync.velmorSyncSnapshotWithEvents(mac.sync.velmorSyncReadLatestEvents()),
