@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "core/property_list.h"
-#include "support/shared_testdata.h"
 #include "sync/latest_events.h"
 #include "sync_machine.h"
 
@@ -129,17 +128,6 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
     EXPECT_EQ(keysOf(table), "B.action L.action ");
 }
 
-TEST(SyncLatestEvents, PropertyListsOfOtherProgramsAreNoEvents) {
-    if (auto missing = missingSharedTestdata("plists")) {
-        GTEST_SKIP() << *missing;
-    }
-    TempHome share;
-    auto folder = eventsFolder(share.path());
-    writeEventFile(folder, "a.plist", eventDictionary(kIdLow, "A", "action", kT, "/a"));
-    fs::copy_file(sharedTestdata("plists/iterm2-prefs-binary.plist"), folder / "prefs.plist");
-    EXPECT_EQ(keysOf(LatestEventsReader{}.read(folder)), "A.action ");
-}
-
 TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
     TempHome share;
     auto folder = eventsFolder(share.path());
@@ -176,6 +164,23 @@ TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
     expectSameAsFresh("C.action E.action F.action ", "/1");
 
     fs::remove_all(folder);
+    EXPECT_EQ(keysOf(kept.read(folder)), "");
+}
+
+TEST(SyncLatestEvents, ABelievedFileThatTurnsUnreadableIsForgotten) {
+    TempHome share;
+    auto folder = eventsFolder(share.path());
+    writeEventFile(folder, "1.plist", eventDictionary(kIdLow, "C", "action", kT, "/1"));
+    writeEventFile(folder, "2.plist", eventDictionary(kIdLow, "D", "action", kT, "/2"));
+    writeEventFile(share.path(), "elsewhere.plist",
+                   eventDictionary(kIdLow, "C", "action", kT, "/x"));
+    LatestEventsReader kept;
+    ASSERT_EQ(keysOf(kept.read(folder)), "C.action D.action ");
+    // Same names, now a link (never followed, even to an event) and a folder.
+    fs::remove(folder / "1.plist");
+    fs::create_symlink(share.path() / "elsewhere.plist", folder / "1.plist");
+    fs::remove(folder / "2.plist");
+    fs::create_directory(folder / "2.plist");
     EXPECT_EQ(keysOf(kept.read(folder)), "");
 }
 
