@@ -30,10 +30,8 @@ struct LetterDialogTest : AppFixture {
 TEST_F(LetterDialogTest, LetterAlertNamesSamplesAndActionWithDefaults) {
     look("A");
     EXPECT_EQ(alertMessages().back(), "Devovov Ivirav · A");
-    EXPECT_EQ(lastInformative(),
-              "필체: 미등록\n실행 동작: https://www.wikipedia.org/\n\n학습은 오른쪽 버튼으로 "
-              "글자를 세 번, 각각 한 획으로 그리면 됩니다.\n다른 제스처와 혼동되면 학습을 다시 "
-              "해보세요.");
+    EXPECT_THAT(lastInformative(),
+                ::testing::StartsWith("필체: 미등록\n실행 동작: https://www.wikipedia.org/\n"));
     EXPECT_EQ(sim.records()[sim.records().size() - 2].kind, "activate-self");
 
     sim.defaults().set("VLStudioMTemplates", threeSamples());

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
-#include <cstdlib>
 #include <limits>
 
 #include "core/property_list.h"
+#include "support/hostile_plists.h"
 #include "sync/latest_events.h"
 #include "sync_machine.h"
 
@@ -27,19 +26,6 @@ std::string keysOf(const Value& table) {
 
 Value winnerValue(const Value& table, const std::string& key) {
     return *table.find(key)->find("value");
-}
-
-std::string binaryOf(const Value::Dictionary& event) {
-    const auto xml = serializeXmlPropertyList(Value(event));
-    plist_t root = nullptr;
-    plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(root, &bytes, &length);
-    std::string binary(bytes, length);
-    std::free(bytes);
-    plist_free(root);
-    return binary;
 }
 
 TEST(SyncLatestEvents, SkipsEveryFileAReaderMustNotBelieve) {
@@ -114,11 +100,11 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
     fs::create_symlink("/dev/zero", folder / "device.plist");
     fs::create_directories(folder / "directory.plist");
     writeFile(folder / "text.plist", "this is not a property list");
-    writeFile(folder / "mac-binary.plist", binaryOf(event("B")));
+    writeFile(folder / "mac-binary.plist", binaryPlistOf(Value(event("B"))));
     // A NUL inside a UTF-16 key would make the property-list library abort the program.
     auto withWideKey = event("N");
     withWideKey["d\u00e9vice"] = Value("x");
-    auto nulKey = binaryOf(withWideKey);
+    auto nulKey = binaryPlistOf(Value(withWideKey));
     auto wide = nulKey.find(std::string("\0d\0\xE9", 4));
     ASSERT_NE(wide, std::string::npos);
     nulKey[wide + 3] = '\0';
