@@ -15,11 +15,8 @@ namespace velmor::testing {
 
 // Three drawings of a letter, as the letter store keeps them.
 inline Value threeSamples() {
-    Value::Array points;
-    for (int index = 0; index < 48; ++index) {
-        points.emplace_back(Value::Array{Value::real(index / 47.0), Value::real(0.5)});
-    }
-    return Value(Value::Array{Value(points), Value(points), Value(points)});
+    const Value point(Value::Array{Value::real(0.5), Value::real(0.5)});
+    return Value(Value::Array(3, Value(Value::Array(48, point))));
 }
 
 // The whole program on the simulated platform, in a fresh home folder; its settings in

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "app/app_fixture.h"
 #include "app/exclusion_menu.h"
 #include "app/status_menu.h"
@@ -36,11 +33,6 @@ struct ExclusionMenu : AppFixtureWith<false> {
             shown.push_back(item.enabled ? text : "(" + text + ")");
         }
         return shown;
-    }
-
-    std::string logText() const {
-        std::ifstream file(home.path() / "Desktop" / "Velmor_GestureLog.txt");
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
     std::optional<Value> storedList() const {
@@ -77,7 +69,8 @@ TEST_F(ExclusionMenu, SitsAfterTheAlphabetAndNamesTheApplicationInFrontWhenOpene
 TEST_F(ExclusionMenu, AddingConfirmsWritesAtOnceAndTurnsTheGesturesOffThere) {
     choose(kParent, "현재 앱에서 끄기: Google Chrome");
     EXPECT_EQ(storedList(), Value(Value::Array{Value(kChrome)}));
-    EXPECT_NE(logText().find("gesture=exclusion added app=com.google.Chrome\n"), std::string::npos);
+    EXPECT_NE(home.logText().find("gesture=exclusion added app=com.google.Chrome\n"),
+              std::string::npos);
     EXPECT_EQ(alertMessages(), std::vector<std::string>{"Google Chrome에서 제스처를 껐어요"});
     EXPECT_EQ(texts("alert", "informative"),
               std::vector<std::string>{
@@ -102,7 +95,7 @@ TEST_F(ExclusionMenu, ListsEveryExcludedApplicationInOrderAndRemovesTheChosenOne
     EXPECT_EQ(submenuAsShown(),
               (std::vector<std::string>{"현재 앱에서 끄기: com.apple.finder", "org.unnamed ✓"}));
 
-    EXPECT_NE(logText().find("gesture=exclusion removed app=com.google.Chrome\n"),
+    EXPECT_NE(home.logText().find("gesture=exclusion removed app=com.google.Chrome\n"),
               std::string::npos);
 }
 

@@ -92,10 +92,8 @@ TEST_F(StatusMenuActionsTest, SettingsTellPermissionAndLoginStateAndCanToggleLog
     launch(true);
     sim.setTrusted(false);  // revoked while the tap still runs
     choose("Velmor 설정");
-    EXPECT_EQ(texts("alert", "informative").back(),
-              "버전 2.1.3\n\n로그인 시 자동 실행: 켜짐\n입력 감지: 권한 필요\n\n반시계 방향 "
-              "원(↺): 기본 동작 없음\n시계 방향 원(↻): macOS 시스템 환경설정 열기\n\nO는 "
-              "Devovov Ivirav에서 필체를 3번 가르치고 실행 앱/URL을 지정해 사용합니다.");
+    EXPECT_THAT(texts("alert", "informative").back(),
+                HasSubstr("\n로그인 시 자동 실행: 켜짐\n입력 감지: 권한 필요\n"));
     EXPECT_TRUE(sim.defaults().boolean("launchAtLogin"));  // "닫기" changed nothing
 
     sim.setTrusted(true);

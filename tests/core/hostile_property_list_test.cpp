@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
 #include "core/binary_plist_screen.h"
@@ -32,19 +29,6 @@ Value nestedArrays(int levels, Value bottom) {
         bottom = Value(Value::Array{std::move(bottom)});
     }
     return bottom;
-}
-
-// The binary form another writer would give the value: equal leaves become one shared object.
-std::string binaryOf(const Value& value) {
-    const std::string xml = serializeXmlPropertyList(value);
-    plist_t root = nullptr;
-    plist_from_xml(xml.data(), static_cast<std::uint32_t>(xml.size()), &root);
-    char* bytes = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(root, &bytes, &length);
-    const std::unique_ptr<char, decltype(&std::free)> owned(bytes, &std::free);
-    plist_free(root);
-    return std::string(bytes, length);
 }
 
 TEST(HostilePropertyLists, ShapesThatCrashOrStallTheParserAreRefused) {
@@ -144,7 +128,7 @@ TEST(HostilePropertyLists, BinaryFormsOfWhatTheProgramWritesReadBack) {
                                                 {"action", Value("/Applications/X.app")}}));
     }
     const Value settings(Value::Dictionary{{"VLVelmorSyncV2LastApplied", Value(letters)}});
-    EXPECT_EQ(parsePropertyList(binaryOf(settings)), settings);
+    EXPECT_EQ(parsePropertyList(testing::binaryPlistOf(settings)), settings);
 }
 
 TEST(HostilePropertyLists, AHostileSettingsFileIsSetAsideAndTheProgramStartsEmpty) {

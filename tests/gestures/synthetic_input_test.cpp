@@ -64,6 +64,7 @@ TEST_F(SyntheticInput, SlowWorkReturnsBeforeItRuns) {
     EXPECT_EQ(scrolls[0].fields, (Value::Dictionary{{"delta", Value::integer(2000)},
                                                     {"units", Value::integer(0)},  // pixels
                                                     {"wheels", Value::integer(1)}}));
+    EXPECT_NEAR(scrolls[1].t - scrolls[0].t, 0.0018, 1e-9);
     EXPECT_EQ(records("process").size(), 1u);
 }
 

@@ -33,29 +33,25 @@ protected:
 };
 
 TEST_F(WindowActions, BrowserPagesUnlessItShowsYouTubeMusic) {
-    platform.setFrontmostApplication("com.apple.Safari", 20, "Home - YouTube Music");
-    strokeRight();
-    EXPECT_EQ(firstMedia(), media::kNext);
-    ASSERT_EQ(records("ax-request").size(), 2u);  // the window, then its title
-    for (const auto& request : records("ax-request")) {
-        EXPECT_EQ(request.fields.at("timeout"), Value::real(0.15));
+    for (const auto& [title, music] :
+         std::vector<std::pair<std::string, bool>>{{"Home - YouTube Music", true},
+                                                   {"Mix - YOUTUBE MUSIC", true},
+                                                   {"youtubemusic", false},
+                                                   {"유튜브 뮤직", true}}) {
+        platform.clearRecords();
+        platform.setFrontmostApplication("com.apple.Safari", 20, title);
+        strokeRight();
+        if (music) {
+            EXPECT_EQ(firstMedia(), media::kNext) << title;
+        } else {
+            ASSERT_EQ(records("key").size(), 2u);
+            EXPECT_EQ(records("key")[0].fields.at("key"), Value::integer(keys::kRightBracket));
+        }
+        ASSERT_EQ(records("ax-request").size(), 2u);  // the window, then its title
+        for (const auto& request : records("ax-request")) {
+            EXPECT_EQ(request.fields.at("timeout"), Value::real(0.15));
+        }
     }
-
-    platform.clearRecords();
-    platform.setFrontmostApplication("com.apple.Safari", 20, "Mix - YOUTUBE MUSIC");
-    strokeRight();
-    EXPECT_EQ(firstMedia(), media::kNext);
-
-    platform.clearRecords();
-    platform.setFrontmostApplication("com.apple.Safari", 20, "youtubemusic");
-    strokeRight();
-    ASSERT_EQ(records("key").size(), 2u);
-    EXPECT_EQ(records("key")[0].fields.at("key"), Value::integer(keys::kRightBracket));
-
-    platform.clearRecords();
-    platform.setFrontmostApplication("com.apple.Safari", 20, "유튜브 뮤직");
-    strokeRight();
-    EXPECT_EQ(firstMedia(), media::kNext);
 }
 
 TEST_F(WindowActions, OnlyListedBrowsersAreAskedForTheirTitle) {

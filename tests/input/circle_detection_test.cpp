@@ -10,15 +10,20 @@
 namespace velmor::testing {
 namespace {
 
-// Points on an ellipse, starting at the leftmost point; a positive sweep is clockwise on
-// screen, since y grows downwards.
-std::vector<Point> ellipse(double radiusX, double radiusY, double turns, int points) {
-    std::vector<Point> result;
-    for (int i = 0; i <= points; ++i) {
-        const double angle = std::numbers::pi + turns * 2.0 * std::numbers::pi * i / points;
-        result.push_back({300 + radiusX * std::cos(angle), 300 + radiusY * std::sin(angle)});
+// Points on an ellipse around (300, 300), from one angle to another; a growing angle turns
+// clockwise on screen, since y grows downwards.
+std::vector<Point> arc(double radiusX, double radiusY, double from, double to, int steps) {
+    std::vector<Point> points;
+    for (int i = 0; i <= steps; ++i) {
+        const double angle = from + (to - from) * i / steps;
+        points.push_back({300 + radiusX * std::cos(angle), 300 + radiusY * std::sin(angle)});
     }
-    return result;
+    return points;
+}
+
+// From the leftmost point, `turns` times round.
+std::vector<Point> ellipse(double radiusX, double radiusY, double turns, int points) {
+    return arc(radiusX, radiusY, std::numbers::pi, std::numbers::pi * (1 + 2 * turns), points);
 }
 
 class CircleDetection : public GestureFixture {
@@ -69,16 +74,6 @@ std::vector<Point> dentedCircle(double depth) {
     return points;
 }
 
-// Points on the circle of radius 50 around (300, 300), from one angle to another.
-std::vector<Point> arc(double from, double to, int steps) {
-    std::vector<Point> points;
-    for (int i = 0; i <= steps; ++i) {
-        const double angle = from + (to - from) * i / steps;
-        points.push_back({300 + 50 * std::cos(angle), 300 + 50 * std::sin(angle)});
-    }
-    return points;
-}
-
 std::vector<Point> rectangle(double width, double height) {
     return polyline({{0, 0}, {width, 0}, {width, height}, {0, height}, {0, 0}});
 }
@@ -121,14 +116,14 @@ TEST_F(CircleDetection, EveryBoundFromBothSides) {
 // across the middle as exactly half a turn forwards.
 TEST_F(CircleDetection, LongStepsAroundTheCentre) {
     constexpr double pi = std::numbers::pi;
-    std::vector<Point> jump = arc(pi / 2, 2 * pi, 36);  // bottom, left, top, right
-    const std::vector<Point> back = arc(2 * pi, 1.5 * pi, 12);
+    std::vector<Point> jump = arc(50, 50, pi / 2, 2 * pi, 36);  // bottom, left, top, right
+    const std::vector<Point> back = arc(50, 50, 2 * pi, 1.5 * pi, 12);
     jump.insert(jump.end(), back.begin() + 1, back.end() - 1);
     jump.insert(jump.end(), {{300, 250}, {300, 350}});
     EXPECT_EQ(circleOf(jump), 1);
 
     std::vector<Point> chords{{250, 300}, {300, 250}};  // two quarter turns, then a half circle
-    const std::vector<Point> lower = arc(0, pi, 24);
+    const std::vector<Point> lower = arc(50, 50, 0, pi, 24);
     chords.insert(chords.end(), lower.begin(), lower.end() - 1);
     chords.push_back({250, 300});
     EXPECT_EQ(circleOf(chords), 1);

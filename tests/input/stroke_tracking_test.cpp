@@ -47,12 +47,6 @@ TEST_F(StrokeTracking, DirectionForDeltaBoundaries) {
     EXPECT_EQ(controller.stroke().segmentAnchor, (Point{0, 0}));  // the anchor waits
 }
 
-TEST_F(StrokeTracking, FortyFiveDegreesNeverBecomesASegment) {
-    rightDown(0, 0);
-    dragTo(200, 200, 5);
-    EXPECT_TRUE(controller.stroke().directions.empty());
-}
-
 TEST_F(StrokeTracking, TraceTakesPointsThreeApartUpToTheCap) {
     rightDown(0, 0);
     dragTo(100, 0, 2);

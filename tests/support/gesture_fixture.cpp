@@ -1,10 +1,6 @@
 #include "support/gesture_fixture.h"
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
-
-#include "log/gesture_log.h"
 
 namespace velmor::testing {
 
@@ -74,13 +70,6 @@ void GestureFixture::stroke(const std::vector<Point>& points) {
         rightDrag(points[i].x, points[i].y);
     }
     rightUp(points.back().x, points.back().y);
-}
-
-std::string GestureFixture::logText() const {
-    std::ifstream file(home.path() / "Desktop" / "Velmor_GestureLog.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 }  // namespace velmor::testing

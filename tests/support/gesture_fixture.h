@@ -35,7 +35,7 @@ protected:
     std::vector<sim::SimRecord> records(std::string_view kind) const {
         return platform.recordsOfKind(kind);
     }
-    std::string logText() const;
+    std::string logText() const { return home.logText(); }
 
     TempHome home;
     sim::SimPlatform platform;

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <plist/plist.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "core/property_list.h"
+#include "core/value.h"
 
 // Property lists that someone with write access to a share folder could plant.
 namespace velmor::testing {
@@ -64,6 +71,19 @@ inline std::string chainedArraysBinary(std::size_t levels, std::size_t copies = 
         arrays[level].assign(copies, level + 1);
     }
     return binaryPlistOfArrays(arrays);
+}
+
+// The binary form another writer would give the value: equal leaves become one shared object.
+inline std::string binaryPlistOf(const Value& value) {
+    const std::string xml = serializeXmlPropertyList(value);
+    plist_t root = nullptr;
+    plist_from_xml(xml.data(), static_cast<std::uint32_t>(xml.size()), &root);
+    char* bytes = nullptr;
+    std::uint32_t length = 0;
+    plist_to_bin(root, &bytes, &length);
+    const std::unique_ptr<char, decltype(&std::free)> owned(bytes, &std::free);
+    plist_free(root);
+    return std::string(bytes, length);
 }
 
 inline std::string xmlPlistDocument(const std::string& body) {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -25,6 +27,19 @@ TempHome::~TempHome() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempHome::logText() const {
+    std::ifstream file(path_ / "Desktop" / "Velmor_GestureLog.txt");
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::size_t occurrences(std::string_view text, std::string_view part) {
+    std::size_t found = 0;
+    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
 }
 
 }  // namespace velmor::testing

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace velmor::testing {
 
@@ -14,9 +17,14 @@ public:
     TempHome& operator=(const TempHome&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    // The gesture log on this home's Desktop; empty when there is none.
+    std::string logText() const;
 
 private:
     std::filesystem::path path_;
 };
+
+// How often part occurs in text.
+std::size_t occurrences(std::string_view text, std::string_view part);
 
 }  // namespace velmor::testing

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
-#include <cstdlib>
 #include <limits>
 
 #include "core/property_list.h"
-#include "support/shared_testdata.h"
+#include "support/hostile_plists.h"
 #include "sync/latest_events.h"
 #include "sync_machine.h"
 
@@ -28,19 +26,6 @@ std::string keysOf(const Value& table) {
 
 Value winnerValue(const Value& table, const std::string& key) {
     return *table.find(key)->find("value");
-}
-
-std::string binaryOf(const Value::Dictionary& event) {
-    const auto xml = serializeXmlPropertyList(Value(event));
-    plist_t root = nullptr;
-    plist_from_xml(xml.data(), static_cast<uint32_t>(xml.size()), &root);
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(root, &bytes, &length);
-    std::string binary(bytes, length);
-    std::free(bytes);
-    plist_free(root);
-    return binary;
 }
 
 TEST(SyncLatestEvents, SkipsEveryFileAReaderMustNotBelieve) {
@@ -115,11 +100,11 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
     fs::create_symlink("/dev/zero", folder / "device.plist");
     fs::create_directories(folder / "directory.plist");
     writeFile(folder / "text.plist", "this is not a property list");
-    writeFile(folder / "mac-binary.plist", binaryOf(event("B")));
+    writeFile(folder / "mac-binary.plist", binaryPlistOf(Value(event("B"))));
     // A NUL inside a UTF-16 key would make the property-list library abort the program.
     auto withWideKey = event("N");
     withWideKey["d\u00e9vice"] = Value("x");
-    auto nulKey = binaryOf(withWideKey);
+    auto nulKey = binaryPlistOf(Value(withWideKey));
     auto wide = nulKey.find(std::string("\0d\0\xE9", 4));
     ASSERT_NE(wide, std::string::npos);
     nulKey[wide + 3] = '\0';
@@ -127,17 +112,6 @@ TEST(SyncLatestEvents, HostileFolderNeitherHangsNorFloodsAndMacFilesRead) {
 
     auto table = LatestEventsReader{}.read(folder);
     EXPECT_EQ(keysOf(table), "B.action L.action ");
-}
-
-TEST(SyncLatestEvents, PropertyListsOfOtherProgramsAreNoEvents) {
-    if (auto missing = missingSharedTestdata("plists")) {
-        GTEST_SKIP() << *missing;
-    }
-    TempHome share;
-    auto folder = eventsFolder(share.path());
-    writeEventFile(folder, "a.plist", eventDictionary(kIdLow, "A", "action", kT, "/a"));
-    fs::copy_file(sharedTestdata("plists/iterm2-prefs-binary.plist"), folder / "prefs.plist");
-    EXPECT_EQ(keysOf(LatestEventsReader{}.read(folder)), "A.action ");
 }
 
 TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
@@ -176,6 +150,23 @@ TEST(SyncLatestEvents, KeptParsesGiveWhatAFreshReadGives) {
     expectSameAsFresh("C.action E.action F.action ", "/1");
 
     fs::remove_all(folder);
+    EXPECT_EQ(keysOf(kept.read(folder)), "");
+}
+
+TEST(SyncLatestEvents, ABelievedFileThatTurnsUnreadableIsForgotten) {
+    TempHome share;
+    auto folder = eventsFolder(share.path());
+    writeEventFile(folder, "1.plist", eventDictionary(kIdLow, "C", "action", kT, "/1"));
+    writeEventFile(folder, "2.plist", eventDictionary(kIdLow, "D", "action", kT, "/2"));
+    writeEventFile(share.path(), "elsewhere.plist",
+                   eventDictionary(kIdLow, "C", "action", kT, "/x"));
+    LatestEventsReader kept;
+    ASSERT_EQ(keysOf(kept.read(folder)), "C.action D.action ");
+    // Same names, now a link (never followed, even to an event) and a folder.
+    fs::remove(folder / "1.plist");
+    fs::create_symlink(share.path() / "elsewhere.plist", folder / "1.plist");
+    fs::remove(folder / "2.plist");
+    fs::create_directory(folder / "2.plist");
     EXPECT_EQ(keysOf(kept.read(folder)), "");
 }
 

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,10 +61,7 @@ struct SyncMachine {
         platform.queuePanelResult(share.string());
         sync.velmorSyncSetFollower();
     }
-    std::string gestureLog() const {
-        std::ifstream in(home.path() / "Desktop/Velmor_GestureLog.txt");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string gestureLog() const { return home.logText(); }
     std::vector<std::filesystem::path> backups() const {
         return filesIn(home.path() / "Library/Application Support/Velmor/SyncBackups");
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "letters/letter_recognition.h"
 #include "letters/letter_store.h"
 #include "platform/property_list_file.h"
 #include "sync_machine.h"
@@ -8,14 +9,6 @@ namespace velmor::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::size_t count(const std::string& text, const std::string& part) {
-    std::size_t found = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++found;
-    }
-    return found;
-}
 
 // Two Macs with their own homes and clocks, one share folder that both see.
 struct TwoMacs : ::testing::Test {
@@ -51,9 +44,10 @@ TEST_F(TwoMacs, LaterChangeWinsOnBothAndTheLoserIsBackedUp) {
     EXPECT_EQ(one.storedAction("B"), "/one.app");
     EXPECT_EQ(two.storedAction("B"), "/one.app");
     EXPECT_EQ(two.backups().size(), backupsBefore + 1);
-    EXPECT_EQ(count(two.gestureLog(), "velmor-sync merged remote changes; local backup saved\n"),
-              1u);
-    EXPECT_EQ(count(two.gestureLog(), "velmor-sync PUBLISHED B.action"), 1u);
+    EXPECT_EQ(
+        occurrences(two.gestureLog(), "velmor-sync merged remote changes; local backup saved\n"),
+        1u);
+    EXPECT_EQ(occurrences(two.gestureLog(), "velmor-sync PUBLISHED B.action"), 1u);
     // The merged letters and the record of them are on disk together.
     auto onDisk = files::readPropertyListFile(two.platform.defaultsPath());
     ASSERT_TRUE(onDisk);
@@ -85,7 +79,7 @@ TEST_F(TwoMacs, UnavailableFolderPausesAndEverythingIsPublishedOnReturn) {
     one.setAction("D", "/d.app");
     one.sync.velmorSyncTick();
     EXPECT_FALSE(fs::exists(share));
-    EXPECT_EQ(count(one.gestureLog(), "velmor-sync PUBLISHED"), 2u);  // from the start only
+    EXPECT_EQ(occurrences(one.gestureLog(), "velmor-sync PUBLISHED"), 2u);  // from the start only
 
     fs::rename(cloud.path() / "Away", share);
     one.sync.velmorSyncTick();
@@ -105,12 +99,12 @@ TEST_F(TwoMacs, EarlyEndsKeepTheDifferencesForTheNextTick) {
     one.setAction("C", std::string(8192, 'c'));
     one.setAction("D", "/d.app");
     one.sync.velmorSyncTick();
-    EXPECT_EQ(count(one.gestureLog(), "velmor-sync invalid local C.action\n"), 1u);
-    EXPECT_EQ(count(one.gestureLog(), "PUBLISHED D.action"), 0u);
+    EXPECT_EQ(occurrences(one.gestureLog(), "velmor-sync invalid local C.action\n"), 1u);
+    EXPECT_EQ(occurrences(one.gestureLog(), "PUBLISHED D.action"), 0u);
     one.setAction("C", "/c.app");
     writeFile(one.home.path() / "Library/Application Support/Velmor/SyncBackups", "in the way");
     one.sync.velmorSyncTick();
-    EXPECT_EQ(count(one.gestureLog(), "velmor-sync backup failed: import cancelled\n"), 1u);
+    EXPECT_EQ(occurrences(one.gestureLog(), "velmor-sync backup failed: import cancelled\n"), 1u);
     EXPECT_FALSE(one.storedAction("Q"));
     EXPECT_EQ(one.defaults().dictionary("VLVelmorSyncV2LastApplied"), lastApplied);
 
@@ -119,8 +113,38 @@ TEST_F(TwoMacs, EarlyEndsKeepTheDifferencesForTheNextTick) {
     one.sync.velmorSyncTick();
     two.sync.velmorSyncTick();
     EXPECT_EQ(one.storedAction("Q"), "/q.app");
-    EXPECT_EQ(count(one.gestureLog(), "PUBLISHED D.action"), 2u);  // again, newer
+    EXPECT_EQ(occurrences(one.gestureLog(), "PUBLISHED D.action"), 2u);  // again, newer
     EXPECT_EQ(two.sync.velmorSyncSnapshot(), one.sync.velmorSyncSnapshot());
+}
+
+TEST_F(TwoMacs, AnApplicationTheShareDeliversNeverRuns) {
+    const fs::path planted = share / "Tools" / "Helper.app";
+    fs::create_directories(planted / "Contents");
+    one.setAction("Q", planted.string());
+    one.sync.velmorSyncTick();
+    two.sync.velmorSyncTick();
+    ASSERT_EQ(two.storedAction("Q"), planted.string());
+    const auto opened = [&](const fs::path& path) {
+        VLLaunchLetterApplication(two.platform, path.string());
+        two.platform.runUntilIdle();
+        return two.platform.recordsOfKind("open-file").size();
+    };
+    fs::create_directory_symlink(share, cloud.path() / "Link");
+    EXPECT_EQ(opened(*VLLetterAction(two.platform, "Q")), 0u);
+    EXPECT_EQ(opened(cloud.path() / "Link" / "Tools" / "Helper.app"), 0u);
+    const std::string refused = "studio=ALPHABET error=not_app path=";
+    EXPECT_EQ(occurrences(two.gestureLog(), refused + planted.string() + "\n"), 1u);
+    EXPECT_EQ(occurrences(two.gestureLog(), refused + (cloud.path() / "Link").string()), 1u);
+
+    // The same bundle elsewhere, even in a folder named like the share, opens as before.
+    const fs::path elsewhere = cloud.path() / "Share-old" / "Helper.app";
+    fs::create_directories(elsewhere);
+    EXPECT_EQ(opened(elsewhere), 1u);
+
+    // A share folder that is offline still covers what the system knows to lie under it.
+    two.defaults().setString("VLVelmorSyncV2Folder", (cloud.path() / "Offline").string());
+    two.platform.installApplication((cloud.path() / "Offline/X.app").string(), "com.x");
+    EXPECT_EQ(opened(cloud.path() / "Offline/X.app"), 1u);
 }
 
 }  // namespace

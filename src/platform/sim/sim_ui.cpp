@@ -168,6 +168,7 @@ std::optional<std::string> SimUi::runOpenPanel(const platform::OpenPanel& panel)
     // A cancelled panel records the result false.
     recorder_.record("panel",
                      {{"title", Value(panel.title)},
+                      {"canChooseFiles", Value::boolean(panel.canChooseFiles)},
                       {"result", result.path ? Value(*result.path) : Value::boolean(false)}});
     keepOpen(result.secondsOpen);
     return result.path;
