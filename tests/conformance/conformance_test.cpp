@@ -240,6 +240,7 @@ TEST_P(Conformance, TheLoginItemTurnsOnAndOff) {
 }
 
 TEST_P(Conformance, PathsAndObserverTokens) {
+    EXPECT_EQ(platform().homeDirectory(), home_.path());
     const auto& paths = platform().paths();
     EXPECT_FALSE(paths.desktopFolder().empty());
     EXPECT_FALSE(paths.applicationSupportFolder().empty());
