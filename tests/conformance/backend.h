@@ -52,4 +52,7 @@ struct BackendFactory {
 // Every backend built into this test program.
 std::vector<BackendFactory> backendFactories();
 
+BackendFactory simBackend();
+BackendFactory x11Backend();  // only in builds with the X11 backend
+
 }  // namespace velmor::conformance

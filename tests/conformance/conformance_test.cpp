@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -16,14 +18,20 @@ namespace {
 namespace type = platform::event_type;
 using platform::TapResult;
 
+// Skips the rest of the case, from the test body itself, when the backend cannot do the part.
+// A case runs as far as its backend can go.
+#define SKIP_UNLESS(part)                                                               \
+    do {                                                                                \
+        if (const auto reason = backend_->cannot(part)) {                               \
+            GTEST_SKIP() << GetParam().name << " cannot " << (part) << ": " << *reason; \
+        }                                                                               \
+    } while (false)
+
 class Conformance : public ::testing::TestWithParam<BackendFactory> {
 protected:
-    void SetUp() override { backend_ = GetParam().make(home_.path()); }
-
-    void skipUnless(std::string_view part) {
-        if (const auto reason = backend_->cannot(part)) {
-            GTEST_SKIP() << GetParam().name << " cannot " << part << ": " << *reason;
-        }
+    void SetUp() override {
+        backend_ = GetParam().make(home_.path());
+        SKIP_UNLESS("start");
     }
 
     platform::Platform& platform() { return backend_->platform(); }
@@ -33,7 +41,7 @@ protected:
 };
 
 TEST_P(Conformance, ATapSeesInputAndItsAnswerDecides) {
-    skipUnless("tap input");
+    SKIP_UNLESS("tap input");
     backend_->grantInputPermission();
     EXPECT_TRUE(platform().accessibility().hasInputPermission());
     std::vector<std::uint32_t> seen;
@@ -58,7 +66,7 @@ TEST_P(Conformance, ATapSeesInputAndItsAnswerDecides) {
 }
 
 TEST_P(Conformance, OurOwnEventsAreKnownAndNeverReachTheTap) {
-    skipUnless("tap input");
+    SKIP_UNLESS("tap input");
     backend_->grantInputPermission();
     EXPECT_TRUE(platform().accessibility().hasInputPermission());
     int calls = 0;
@@ -92,6 +100,7 @@ TEST_P(Conformance, TimersThatPauseDuringAModalWaitForIt) {
     EXPECT_EQ(pausing, 2);
     EXPECT_EQ(always, 2);
 
+    SKIP_UNLESS("alerts");
     backend_->answerNextAlert(1000, 3.0);
     scheduler.asyncMain([&] {
         platform().ui().runModalAlert(platform::Alert{"m", "", {"OK"}, {}});
@@ -103,16 +112,21 @@ TEST_P(Conformance, TimersThatPauseDuringAModalWaitForIt) {
 
 TEST_P(Conformance, BlocksRunAfterTheCallbackAndSerialQueuesKeepOrder) {
     auto& scheduler = platform().scheduler();
+    // Serial blocks may run on a thread of their own beside the main loop.
+    std::mutex ranMutex;
     std::vector<std::string> ran;
+    const auto note = [&](std::string entry) {
+        const std::lock_guard lock(ranMutex);
+        ran.push_back(std::move(entry));
+    };
     scheduler.asyncMain([&] {
-        scheduler.asyncMain([&] { ran.push_back("main 2"); });
-        ran.push_back("main 1");
+        scheduler.asyncMain([&] { note("main 2"); });
+        note("main 1");
     });
     for (int i = 0; i < 3; ++i) {
-        scheduler.asyncSerial("conformance",
-                              [&, i] { ran.push_back("serial " + std::to_string(i)); });
+        scheduler.asyncSerial("conformance", [&, i] { note("serial " + std::to_string(i)); });
     }
-    bool background = false;
+    std::atomic<bool> background = false;
     scheduler.asyncUserInitiated([&] { background = true; });
     EXPECT_TRUE(ran.empty());
     backend_->settle();
@@ -138,19 +152,26 @@ TEST_P(Conformance, TheMainLoopRunsUntilQuit) {
 }
 
 TEST_P(Conformance, TheFrontmostApplicationIsReported) {
-    skipUnless("applications");
+    SKIP_UNLESS("applications");
     backend_->bringForward("org.example.conformance", 4242);
     auto& workspace = platform().workspace();
     const auto front = workspace.frontmostApplication();
     ASSERT_TRUE(front);
-    EXPECT_EQ(front->pid, 4242);
     EXPECT_EQ(front->applicationId, "org.example.conformance");
     EXPECT_FALSE(workspace.isTerminated(*front));
-    EXPECT_EQ(workspace.runningApplications("org.example.conformance").size(), 1u);
+    const auto running = workspace.runningApplications("org.example.conformance");
+    ASSERT_EQ(running.size(), 1u);
+    EXPECT_EQ(running.front().pid, front->pid);
     EXPECT_FALSE(workspace.ownApplicationId().empty());
+    EXPECT_FALSE(workspace.applicationName("org.example.not-installed"));
+
+    SKIP_UNLESS("chosen pids");
+    EXPECT_EQ(front->pid, 4242);
 }
 
 TEST_P(Conformance, AlertsAndPanelsGiveTheUsersAnswer) {
+    SKIP_UNLESS("alerts");
+    SKIP_UNLESS("panels");
     auto& ui = platform().ui();
     backend_->answerNextAlert(1001, 0.0);
     EXPECT_EQ(ui.runModalAlert(platform::Alert{"m", "i", {"one", "two"}, {}}).button, 1001);
@@ -163,6 +184,7 @@ TEST_P(Conformance, AlertsAndPanelsGiveTheUsersAnswer) {
 }
 
 TEST_P(Conformance, ChoosingAMenuItemCallsItsHandler) {
+    SKIP_UNLESS("menus");
     std::vector<std::string> chosen;
     platform::MenuItem item;
     item.title = "Item";
@@ -182,6 +204,7 @@ TEST_P(Conformance, ChoosingAMenuItemCallsItsHandler) {
 }
 
 TEST_P(Conformance, OpeningTheMenuLetsItChangeBeforeItShows) {
+    SKIP_UNLESS("menus");
     std::vector<std::string> chosen;
     platform::MenuItem parent;
     parent.title = "Parent";
@@ -204,7 +227,6 @@ TEST_P(Conformance, OpeningTheMenuLetsItChangeBeforeItShows) {
     EXPECT_FALSE(backend_->chooseMenuItem({"Parent", "Old"}));
     EXPECT_EQ(chosen, std::vector<std::string>{"New"});
     EXPECT_GE(opened, 1);
-    EXPECT_FALSE(platform().workspace().applicationName("org.example.not-installed"));
 }
 
 TEST_P(Conformance, TheLoginItemTurnsOnAndOff) {
@@ -218,6 +240,7 @@ TEST_P(Conformance, TheLoginItemTurnsOnAndOff) {
 }
 
 TEST_P(Conformance, PathsAndObserverTokens) {
+    EXPECT_EQ(platform().homeDirectory(), home_.path());
     const auto& paths = platform().paths();
     EXPECT_FALSE(paths.desktopFolder().empty());
     EXPECT_FALSE(paths.applicationSupportFolder().empty());

@@ -42,10 +42,10 @@ private:
 
 }  // namespace
 
-std::vector<BackendFactory> backendFactories() {
-    return {{"sim", [](const std::filesystem::path& home) -> std::unique_ptr<Backend> {
-                 return std::make_unique<SimBackend>(home);
-             }}};
+BackendFactory simBackend() {
+    return {"sim", [](const std::filesystem::path& home) -> std::unique_ptr<Backend> {
+                return std::make_unique<SimBackend>(home);
+            }};
 }
 
 }  // namespace velmor::conformance

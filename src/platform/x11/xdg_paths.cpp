@@ -30,6 +30,15 @@ std::optional<std::string> processEnvironment(const std::string& name) {
     return value == nullptr ? std::nullopt : std::optional<std::string>(value);
 }
 
+// GLib keeps the first home it found for the rest of the process; HOME as it is now wins.
+std::filesystem::path currentHome() {
+    const std::optional<std::string> home = processEnvironment("HOME");
+    if (home && std::filesystem::path(*home).is_absolute()) {
+        return *home;
+    }
+    return g_get_home_dir();
+}
+
 std::filesystem::path withoutTrailingSlash(const std::filesystem::path& folder) {
     std::filesystem::path normal = folder.lexically_normal();
     return normal.has_filename() ? normal : normal.parent_path();
@@ -37,7 +46,7 @@ std::filesystem::path withoutTrailingSlash(const std::filesystem::path& folder) 
 
 }  // namespace
 
-XdgPaths::XdgPaths() : XdgPaths(g_get_home_dir(), &processEnvironment) {}
+XdgPaths::XdgPaths() : XdgPaths(currentHome(), &processEnvironment) {}
 
 XdgPaths::XdgPaths(std::filesystem::path home, const EnvironmentLookup& environment)
     : home_(std::move(home)),

@@ -1,0 +1,13 @@
+#include "conformance/backend.h"
+
+namespace velmor::conformance {
+
+std::vector<BackendFactory> backendFactories() {
+    std::vector<BackendFactory> factories{simBackend()};
+#ifdef VELMOR_CONFORMANCE_X11
+    factories.push_back(x11Backend());
+#endif
+    return factories;
+}
+
+}  // namespace velmor::conformance
