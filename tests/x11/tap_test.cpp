@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <X11/keysym.h>
+
 #include "platform/x11/event_translation.h"
 #include "x11/desktop_fixture.h"
 #include "x11/tap_thread.h"
@@ -55,6 +57,45 @@ TEST_F(TapTest, SwallowedRightHoldAndItsMKeyReachNoWindow) {
     // Outside a hold the M key is nobody's business: it reaches the focused window.
     ASSERT_TRUE(userInClient({"key", "m"}));
     EXPECT_TRUE(client_->waitFor("KeyPress m state=0x0"));
+}
+
+// A key with no symbol on it, as a layout leaves some.
+KeyCode spareKey(::Display* display) {
+    int first = 0;
+    int last = 0;
+    XDisplayKeycodes(display, &first, &last);
+    for (int code = last; code >= first; --code) {
+        int perCode = 0;
+        KeySym* syms = XGetKeyboardMapping(display, static_cast<KeyCode>(code), 1, &perCode);
+        const bool empty =
+            std::all_of(syms, syms + perCode, [](KeySym s) { return s == NoSymbol; });
+        XFree(syms);
+        if (empty) {
+            return static_cast<KeyCode>(code);
+        }
+    }
+    return 0;
+}
+
+TEST_F(TapTest, TheMKeyIsFollowedWhenTheKeyboardMapChanges) {
+    TapThread tap(session_.name(), swallowAll);
+    ASSERT_TRUE(tap.grabbed());
+    ::Display* display = display_->get();
+    const KeyCode before = XKeysymToKeycode(display, XK_m);
+    const KeyCode after = spareKey(display);
+    ASSERT_NE(after, 0);
+    KeySym m = XK_m;
+    KeySym nothing = NoSymbol;
+    XChangeKeyboardMapping(display, after, 1, &m, 1);
+    XChangeKeyboardMapping(display, before, 1, &nothing, 1);
+    XSync(display, False);
+
+    ASSERT_TRUE(userInClient({"mousedown", "3"}));
+    ASSERT_TRUE(tap.waitForHold());
+    ASSERT_TRUE(session_.xdotool({"key", "m", "mouseup", "3"}));
+    EXPECT_TRUE(tap.waitForSeen(type::kKeyDown));
+    ASSERT_TRUE(leftClickArrives());
+    EXPECT_EQ(client_->count("KeyPress m state=0x0"), 0);
 }
 
 TEST_F(TapTest, PassedPressReachesTheWindowExactlyOnce) {

@@ -1,5 +1,7 @@
 #include "platform/x11/keyboard_state.h"
 
+#include "platform/x11/keyboard_mapping.h"
+
 namespace velmor::x11 {
 
 bool KeyboardState::isDown(KeySym key) const {
@@ -7,6 +9,7 @@ bool KeyboardState::isDown(KeySym key) const {
         return false;
     }
     const std::lock_guard lock(mutex_);
+    catchUpWithKeyboardMapping(display_->get());
     const KeyCode code = XKeysymToKeycode(display_->get(), key);
     if (code == 0) {
         return false;

@@ -4,6 +4,7 @@
 #include <poll.h>
 
 #include "platform/x11/event_translation.h"
+#include "platform/x11/keyboard_mapping.h"
 
 namespace velmor::x11 {
 namespace {
@@ -49,6 +50,11 @@ bool TapPump::waitAndDispatch(std::chrono::milliseconds timeout) {
 }
 
 void TapPump::handleEvent(const XEvent& event) {
+    if (event.type == MappingNotify) {
+        refreshKeyboardMapping(event);
+        mKey_ = XKeysymToKeycode(display_.get(), XK_m);
+        return;
+    }
     const std::optional<platform::Event> translated = translateEvent(event, mKey_);
     TapAnswer answer = translated ? ask(*translated) : TapAnswer::pass;
     const bool pressDuringHold = holding_ && event.type == ButtonPress;

@@ -10,6 +10,7 @@
 #include "platform/x11/detached_launch.h"
 #include "platform/x11/ewmh.h"
 #include "platform/x11/key_combination.h"
+#include "platform/x11/keyboard_mapping.h"
 #include "platform/x11/screenshot_command.h"
 
 namespace velmor::x11 {
@@ -94,6 +95,7 @@ void X11SystemActions::withKeyboard(Use use) {
         keyboard_ = Display::open(displayName_);
     }
     if (keyboard_) {
+        catchUpWithKeyboardMapping(keyboard_->get());
         use(*keyboard_);
     }
 }
