@@ -92,9 +92,9 @@ bool DbusMenuReader::aboutToShow(const std::string& menuPath, int id) const {
            nullptr;
 }
 
-bool DbusMenuReader::clicked(const std::string& menuPath, int id) const {
+bool DbusMenuReader::event(const std::string& menuPath, int id, const char* name) const {
     return call(busName_, menuPath, kMenuInterface, "Event",
-                g_variant_new("(isvu)", id, "clicked", g_variant_new_int32(0), 0u)) != nullptr;
+                g_variant_new("(isvu)", id, name, g_variant_new_int32(0), 0u)) != nullptr;
 }
 
 const MenuNode* findLabel(const MenuNode& menu, const std::string& label) {

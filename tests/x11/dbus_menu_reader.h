@@ -28,7 +28,10 @@ public:
     std::optional<std::string> menuPath() const;
     std::optional<MenuNode> layout(const std::string& menuPath) const;
     bool aboutToShow(const std::string& menuPath, int id) const;
-    bool clicked(const std::string& menuPath, int id) const;
+    bool clicked(const std::string& menuPath, int id) const {
+        return event(menuPath, id, "clicked");
+    }
+    bool event(const std::string& menuPath, int id, const char* name) const;
 
 private:
     std::string busName_;

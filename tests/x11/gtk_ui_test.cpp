@@ -250,6 +250,10 @@ TEST_F(StatusIndicatorTest, HostReadsTheMenuAndItsClicksReachTheHandlersAsShown)
 
     EXPECT_TRUE(whileServing([&] { return host.aboutToShow(*path, 0); }));
     EXPECT_TRUE(turnUntil([&] { return opened == 1; })) << "menuWillOpen before it shows";
+    EXPECT_TRUE(whileServing([&] { return host.event(*path, 0, "opened"); }));
+    EXPECT_TRUE(whileServing([&] { return host.event(*path, 0, "opened"); }));
+    EXPECT_TRUE(turnUntil([&] { return opened >= 2; })) << "a host that only tells \"opened\"";
+    EXPECT_EQ(opened, 2) << "the \"opened\" after an AboutToShow is the same opening";
 
     const int wheel = menu.children.at(2).id;
     EXPECT_TRUE(whileServing([&] { return host.clicked(*path, wheel); }));

@@ -48,49 +48,61 @@ AppIndicator* newIndicator(const platform::StatusItem& item) {
 }  // namespace
 
 StatusIndicator::StatusIndicator(const platform::StatusItem& item, GtkMenu* menu)
-    : menuWillOpen_(item.menuWillOpen),
+    : opening_(std::make_shared<MenuOpening>(item.menuWillOpen)),
       menu_(GObjectPtr<GtkMenu>(GTK_MENU(g_object_ref(menu)))),
       indicator_(G_OBJECT(newIndicator(item))) {
-    menuShown_ = g_signal_connect_swapped(
-        menu, "show", G_CALLBACK(+[](StatusIndicator* self) { self->menuOpens(); }), this);
+    menuShown_ = g_signal_connect(menu, "map", G_CALLBACK(&StatusIndicator::menuMapped), this);
     AppIndicator* indicator = APP_INDICATOR(indicator_.get());
     app_indicator_set_menu(indicator, menu);
     app_indicator_set_status(indicator, APP_INDICATOR_STATUS_ACTIVE);
-    watchExportedRoot();
+    watchExportedMenu();
 }
 
 StatusIndicator::~StatusIndicator() {
     g_signal_handler_disconnect(menu_.get(), menuShown_);
-    if (exportedRoot_ && aboutToShow_ != 0) {
-        g_signal_handler_disconnect(exportedRoot_.get(), aboutToShow_);
+    if (exportedRoot_) {
+        g_signal_handler_disconnect(exportedRoot_.get(), rootEvent_);
     }
 }
 
-void StatusIndicator::watchExportedRoot() {
+void StatusIndicator::menuMapped(GtkWidget*, gpointer data) {
+    const auto& self = *static_cast<StatusIndicator*>(data);
+    gboolean connected = FALSE;
+    g_object_get(self.indicator_.get(), "connected", &connected, nullptr);
+    // Mapped while a host shows the exported copy: GTK's own bookkeeping, not an opening.
+    if (!connected) {
+        self.opening_->tell();
+    }
+}
+
+void StatusIndicator::watchExportedMenu() {
     DbusmenuServer* server = nullptr;
     g_object_get(indicator_.get(), "dbus-menu-server", &server, nullptr);
     if (server == nullptr) {
         return;
     }
     DbusmenuMenuitem* root = nullptr;
-    g_object_get(server, DBUSMENU_SERVER_PROP_ROOT_NODE, &root, nullptr);
+    gchar* path = nullptr;
+    g_object_get(server, DBUSMENU_SERVER_PROP_ROOT_NODE, &root, DBUSMENU_SERVER_PROP_DBUS_OBJECT,
+                 &path, nullptr);
     g_object_unref(server);
+    if (path != nullptr) {
+        aboutToShow_.emplace(path, opening_);
+        g_free(path);
+    }
     if (root == nullptr) {
         return;
     }
     exportedRoot_.reset(G_OBJECT(root));
-    aboutToShow_ = g_signal_connect_swapped(root, DBUSMENU_MENUITEM_SIGNAL_ABOUT_TO_SHOW,
-                                            G_CALLBACK(+[](StatusIndicator* self) -> gboolean {
-                                                self->menuOpens();
-                                                return FALSE;
-                                            }),
-                                            this);
-}
-
-void StatusIndicator::menuOpens() const {
-    if (menuWillOpen_) {
-        menuWillOpen_();
-    }
+    rootEvent_ = g_signal_connect_swapped(
+        root, DBUSMENU_MENUITEM_SIGNAL_EVENT,
+        G_CALLBACK(+[](MenuOpening* opening, const char* name) -> gboolean {
+            if (g_strcmp0(name, "opened") == 0) {
+                opening->opened();
+            }
+            return FALSE;
+        }),
+        opening_.get());
 }
 
 }  // namespace velmor::x11
