@@ -8,6 +8,8 @@
 #include <sstream>
 #include <thread>
 
+#include <unistd.h>
+
 #include "platform/x11/gtk_start.h"
 #include "platform/x11/gtk_ui.h"
 #include "x11/dbus_menu_reader.h"
@@ -179,6 +181,28 @@ TEST_F(GtkUiTest, KoreanAlertIsDrawnAndReturnAnswersTheFirstButton) {
     EXPECT_GT(colours.empty() ? 0 : std::stoi(colours), 16) << "a dialog with text has many";
     ASSERT_TRUE(pressed);
     EXPECT_EQ(response.button, 1000);
+}
+
+TEST_F(GtkUiTest, FolderPanelAnswersTheFolderTypedIntoItsLocation) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("velmor-panel-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder / "골라진");
+    bool typed = false;
+    std::thread user([&] {
+        typed = onDialog("velmor-folder", {"ctrl+l"}) &&
+                typeText((folder / "골라진").string() + "/") &&
+                onDialog("velmor-folder", {"Return"});
+    });
+    platform::OpenPanel panel;
+    panel.title = "velmor-folder";
+    panel.canChooseFiles = false;
+    panel.canChooseDirectories = true;
+    panel.directory = folder.string();
+    const std::optional<std::string> chosen = ui_->runOpenPanel(panel);
+    user.join();
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(chosen, (folder / "골라진").string());
 }
 
 class StatusIndicatorTest : public GtkUiTest {};
