@@ -61,17 +61,17 @@ MenuNode node(GVariant* layout) {
 
 }  // namespace
 
-std::optional<std::string> DbusMenuReader::menuPath() const {
+std::optional<std::string> DbusMenuReader::itemProperty(const char* name) const {
     const Variant answer = call(busName_, itemPath_, "org.freedesktop.DBus.Properties", "Get",
-                                g_variant_new("(ss)", "org.kde.StatusNotifierItem", "Menu"));
+                                g_variant_new("(ss)", "org.kde.StatusNotifierItem", name));
     if (!answer) {
         return std::nullopt;
     }
     GVariant* value = nullptr;
     g_variant_get(answer.get(), "(v)", &value);
-    std::string path = g_variant_get_string(value, nullptr);
+    std::string text = g_variant_get_string(value, nullptr);
     g_variant_unref(value);
-    return path;
+    return text;
 }
 
 std::optional<MenuNode> DbusMenuReader::layout(const std::string& menuPath) const {

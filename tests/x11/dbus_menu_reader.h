@@ -24,8 +24,9 @@ public:
     DbusMenuReader(std::string busName, std::string itemPath)
         : busName_(std::move(busName)), itemPath_(std::move(itemPath)) {}
 
-    // The item's menu object, from its Menu property.
-    std::optional<std::string> menuPath() const;
+    // A text (or object path) property of the item: "Menu", "IconName", ...
+    std::optional<std::string> itemProperty(const char* name) const;
+    std::optional<std::string> menuPath() const { return itemProperty("Menu"); }
     std::optional<MenuNode> layout(const std::string& menuPath) const;
     bool aboutToShow(const std::string& menuPath, int id) const;
     bool clicked(const std::string& menuPath, int id) const {

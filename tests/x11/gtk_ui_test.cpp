@@ -301,6 +301,34 @@ TEST_F(StatusIndicatorTest, HostReadsTheMenuAndItsClicksReachTheHandlersAsShown)
     EXPECT_EQ(labels(read().children.at(4)), (std::vector<std::string>{"앱 B", "앱 C"}));
 }
 
+TEST_F(StatusIndicatorTest, ShowsTheImageWhereItLoadsElseASymbolicIconLabelledWithTheTitle) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("velmor-icon-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path image = folder / "MenuTemplate.png";
+    ASSERT_EQ(runToEnd({"convert", "-size", "25x16", "xc:black", image.string()}, ""), 0);
+    StatusNotifierWatcher watcher;
+    ASSERT_TRUE(turnUntil([&] { return watcher.owned(); }));
+    platform::StatusItem item;
+    item.title = "VL";
+    const auto shown = [&](std::optional<std::string> imagePath, const char* property) {
+        item.imagePath = std::move(imagePath);
+        const std::size_t before = watcher.registrations().size();
+        ui_->showStatusItem(item, {menuItem("종료")});
+        turnUntil([&] { return watcher.registrations().size() > before; });
+        const auto& registered = watcher.registrations().back();
+        const DbusMenuReader host(registered.busName, registered.objectPath);
+        return whileServing([&] { return host.itemProperty(property); }).value_or("(none)");
+    };
+
+    EXPECT_EQ(shown(image.string(), "IconName"), "MenuTemplate");
+    EXPECT_EQ(shown(image.string(), "IconThemePath"), folder.string());
+    EXPECT_EQ(shown(image.string(), "XAyatanaLabel"), "");
+    EXPECT_EQ(shown((folder / "missing.png").string(), "IconName"), "input-mouse-symbolic");
+    EXPECT_EQ(shown(std::nullopt, "XAyatanaLabel"), "VL");
+    std::filesystem::remove_all(folder);
+}
+
 TEST_F(StatusIndicatorTest, SaysOnceThatNoTrayListens) {
     platform::StatusItem item;
     item.title = "VL";

@@ -48,7 +48,8 @@ void setCheckMark(Shown& shown, bool checked) {
 void activated(GtkMenuItem*, gpointer data) {
     auto& shown = *static_cast<Shown*>(data);
     setCheckMark(shown, shown.item.checked);
-    if (!shown.item.enabled || !shown.item.handler) {
+    // GTK activates a submenu's item to open the submenu; that is not a choice.
+    if (!shown.item.enabled || !shown.item.handler || shown.submenu != nullptr) {
         return;
     }
     // A copy: the handler may replace the menu this item lives in.
@@ -67,10 +68,6 @@ GtkWidget* newItemWidget(const platform::MenuItem& item) {
     }
     return gtk_menu_item_new_with_label(item.title.c_str());
 }
-
-}  // namespace
-
-namespace {
 
 void fill(GtkMenu* menu, std::list<Shown>& shown, const std::vector<platform::MenuItem>& items);
 
