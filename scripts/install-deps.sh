@@ -8,6 +8,7 @@ packages=(
   libplist-dev libplist++-dev liburiparser-dev uuid-dev
   libgtest-dev libgmock-dev libbenchmark-dev locales
   libx11-dev libxtst-dev libxi-dev libglib2.0-dev
+  libgtk-3-dev libayatana-appindicator3-dev libdbusmenu-glib-dev fonts-nanum
   dbus-daemon pulseaudio-utils
   xvfb jwm xdotool x11-utils imagemagick
   dpkg-dev desktop-file-utils

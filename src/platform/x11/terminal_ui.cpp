@@ -1,8 +1,6 @@
 #include "platform/x11/terminal_ui.h"
 
-#include <filesystem>
-
-#include "platform/resource_folder.h"
+#include "platform/x11/resource_file.h"
 
 namespace velmor::x11 {
 
@@ -75,16 +73,7 @@ void TerminalUi::terminateApplication() {
 
 std::optional<std::string> TerminalUi::resourcePath(const std::string& name,
                                                     const std::string& type) {
-    const std::optional<std::filesystem::path> folder = platform::findResourceFolder();
-    if (!folder) {
-        return std::nullopt;
-    }
-    const std::filesystem::path file = *folder / (type.empty() ? name : name + "." + type);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        return std::nullopt;
-    }
-    return file.string();
+    return resourceFile(name, type);
 }
 
 }  // namespace velmor::x11

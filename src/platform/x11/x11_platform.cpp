@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/x11/desktop_ui.h"
+
 namespace velmor::x11 {
 
 namespace {
@@ -21,8 +23,9 @@ X11Platform::X11Platform(X11Options options)
       systemActions_(options_.displayName, processes_,
                      [this] { return defaults_.string(kScreenshotCommandKey); }),
       loginItem_(paths_, options_.programPath),
-      ui_(options_.terminal != nullptr ? *options_.terminal : std::cerr,
-          [this] { scheduler_.quitMainLoop(); }) {}
+      ui_(makeDesktopUi(options_.displayName, scheduler_,
+                        options_.terminal != nullptr ? *options_.terminal : std::cerr,
+                        [this] { scheduler_.quitMainLoop(); })) {}
 
 X11Platform::~X11Platform() = default;
 

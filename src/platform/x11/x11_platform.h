@@ -11,7 +11,6 @@
 #include "platform/platform.h"
 #include "platform/x11/child_processes.h"
 #include "platform/x11/glib_scheduler.h"
-#include "platform/x11/terminal_ui.h"
 #include "platform/x11/x11_accessibility.h"
 #include "platform/x11/x11_event_services.h"
 #include "platform/x11/x11_system_actions.h"
@@ -25,13 +24,14 @@ namespace velmor::x11 {
 struct X11Options {
     std::string displayName;            // empty: $DISPLAY
     std::filesystem::path programPath;  // what starts this program at login
-    std::ostream* terminal = nullptr;   // where alerts are told until there are dialogs
+    std::ostream* terminal = nullptr;   // notes for the user; alerts too without GTK
     // A line for the gesture log about input this desktop could not pass on.
     std::function<void(const std::string&)> noteForLog;
 };
 
 // The program on an X11 desktop: a GLib main loop on the main thread, the input grab and
-// XTest, the window manager's hints, desktop entries through GIO, files where XDG puts them.
+// XTest, the window manager's hints, desktop entries through GIO, files where XDG puts them,
+// and GTK dialogs and a tray menu where GTK can open the display.
 class X11Platform : public platform::Platform {
 public:
     explicit X11Platform(X11Options options);
@@ -42,7 +42,7 @@ public:
     platform::EventServices& events() override { return events_; }
     platform::Accessibility& accessibility() override { return accessibility_; }
     platform::Workspace& workspace() override { return workspace_; }
-    platform::Ui& ui() override { return ui_; }
+    platform::Ui& ui() override { return *ui_; }
     platform::Scheduler& scheduler() override { return scheduler_; }
     platform::Processes& processes() override { return processes_; }
     platform::UserDefaults& defaults() override { return defaults_; }
@@ -67,7 +67,7 @@ private:
     X11Workspace workspace_;
     X11SystemActions systemActions_;
     XdgLoginItem loginItem_;
-    TerminalUi ui_;
+    std::unique_ptr<platform::Ui> ui_;
 };
 
 }  // namespace velmor::x11

@@ -1,0 +1,33 @@
+#include "platform/x11/gtk_start.h"
+
+#include <gtk/gtk.h>
+
+#include <vector>
+
+namespace velmor::x11 {
+
+namespace {
+
+bool initialise(const std::string& displayName) {
+    // The rest of the backend speaks X11; GTK must show its windows on the same server.
+    gdk_set_allowed_backends("x11");
+    std::string program = "velmor";
+    std::string display = "--display=" + displayName;
+    std::vector<char*> arguments{program.data()};
+    if (!displayName.empty()) {
+        arguments.push_back(display.data());
+    }
+    arguments.push_back(nullptr);
+    int count = static_cast<int>(arguments.size()) - 1;
+    char** argv = arguments.data();
+    return gtk_init_check(&count, &argv) != FALSE;
+}
+
+}  // namespace
+
+bool startGtk(const std::string& displayName) {
+    static const bool started = initialise(displayName);
+    return started;
+}
+
+}  // namespace velmor::x11
