@@ -11,7 +11,9 @@
 #include "app/app_texts.h"
 #include "platform/file_user_defaults.h"
 #include "platform/x11/pointer_grab.h"
+#include "x11/dbus_menu_reader.h"
 #include "x11/desktop_fixture.h"
+#include "x11/status_notifier_watcher.h"
 #include "x11/wait_until.h"
 
 namespace velmor::x11::testing {
@@ -242,6 +244,57 @@ TEST_F(ProgramTest, EndsCleanlyOnTerminateAndLeavesThePointerUsableWhenKilledMid
     ASSERT_NE(velmor_->wait(kPatience), -1);
     ASSERT_TRUE(session_.xdotool({"mouseup", "3"}));
     EXPECT_TRUE(leftClickArrives());
+}
+
+// Turns this process's main context, which serves the tests' tray host, until `condition`.
+template <typename Condition>
+bool turnUntil(Condition condition) {
+    return waitUntil([&] {
+        while (g_main_context_iteration(nullptr, FALSE)) {
+        }
+        return condition();
+    });
+}
+
+TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
+        GTEST_SKIP() << "needs a session bus (run under dbus-run-session)";
+    }
+    StatusNotifierWatcher tray;
+    ASSERT_TRUE(turnUntil([&] { return tray.owned(); }));
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(turnUntil([&] { return !tray.registrations().empty(); }));
+    const DbusMenuReader menu(tray.registrations().front().busName,
+                              tray.registrations().front().objectPath);
+    const std::optional<std::string> path = menu.menuPath();
+    ASSERT_TRUE(path);
+    const auto launchAtLogin = [&] {
+        const std::optional<MenuNode> layout = menu.layout(*path);
+        const MenuNode* item =
+            layout ? findLabel(*layout, std::string(app_text::kLaunchAtLoginTitle)) : nullptr;
+        return item != nullptr ? std::optional<MenuNode>(*item) : std::nullopt;
+    };
+    const std::filesystem::path entry = home_ / ".config/autostart/velmor.desktop";
+    std::optional<MenuNode> item = launchAtLogin();
+    ASSERT_TRUE(item);
+    const bool wasOn = item->toggleState == 1;
+    EXPECT_EQ(std::filesystem::exists(entry), wasOn) << "the check mark shows the entry";
+
+    ASSERT_TRUE(menu.clicked(*path, item->id));
+    EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(entry) != wasOn; }));
+    EXPECT_TRUE(waitUntil([&] {
+        const std::optional<MenuNode> now = launchAtLogin();
+        return now && (now->toggleState == 1) != wasOn;
+    }));
+
+    const std::optional<MenuNode> layout = menu.layout(*path);
+    const MenuNode* help = layout ? findLabel(*layout, std::string(app_text::kHelpTitle)) : nullptr;
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(menu.clicked(*path, help->id));
+    EXPECT_TRUE(session_.xdotool({"search", "--sync", "--name", std::string(app_text::kHelpMessage),
+                                  "windowactivate", "--sync"}) &&
+                session_.xdotool({"key", "Return"}))
+        << "the help dialog opens";
 }
 
 }  // namespace
