@@ -70,7 +70,9 @@ protected:
             GTEST_SKIP() << sharedSession().problem();
         }
         ASSERT_TRUE(startGtk(sharedSession().name())) << "GTK cannot open the test display";
-        ui_.emplace(scheduler_, notes_, nullptr);
+        ui_.emplace(
+            scheduler_, notes_, [this](const std::string& line) { logged_.push_back(line); },
+            nullptr);
         // A dialog nobody answers is closed, so a fault fails the test instead of hanging it.
         guard_ = scheduler_.scheduleRepeatingTimer(
             90.0,
@@ -104,6 +106,7 @@ protected:
     GlibScheduler scheduler_;
     std::unique_ptr<platform::Timer> guard_;
     std::ostringstream notes_;
+    std::vector<std::string> logged_;
     std::optional<GtkUi> ui_;  // made once GTK has a display
 };
 
@@ -337,6 +340,7 @@ TEST_F(StatusIndicatorTest, SaysOnceThatNoTrayListens) {
     const std::string notes = notes_.str();
     EXPECT_NE(notes.find("no tray"), std::string::npos) << notes;
     EXPECT_EQ(notes.find("no tray"), notes.rfind("no tray")) << "once";
+    EXPECT_EQ(logged_, std::vector<std::string>{"x11=no_tray reason=no_watcher"});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace velmor::x11 {
 // told so once). Call on the main thread before the main loop runs.
 std::unique_ptr<platform::Ui> makeDesktopUi(const std::string& displayName,
                                             GlibScheduler& scheduler, std::ostream& terminal,
+                                            std::function<void(const std::string&)> noteForLog,
                                             std::function<void()> terminate);
 
 }  // namespace velmor::x11

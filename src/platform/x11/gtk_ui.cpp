@@ -27,8 +27,12 @@ private:
 
 }  // namespace
 
-GtkUi::GtkUi(GlibScheduler& scheduler, std::ostream& notes, std::function<void()> terminate)
-    : scheduler_(scheduler), notes_(notes), terminate_(std::move(terminate)) {}
+GtkUi::GtkUi(GlibScheduler& scheduler, std::ostream& notes,
+             std::function<void(const std::string&)> noteForLog, std::function<void()> terminate)
+    : scheduler_(scheduler),
+      notes_(notes),
+      noteForLog_(std::move(noteForLog)),
+      terminate_(std::move(terminate)) {}
 
 void GtkUi::showStatusItem(const platform::StatusItem& item,
                            const std::vector<platform::MenuItem>& menu) {
@@ -48,6 +52,10 @@ bool GtkUi::trayReachable() {
                        : "velmor: no tray (status-notifier watcher) on the session bus; the menu "
                          "shows once one starts, gestures work\n");
         notes_.flush();
+        if (noteForLog_) {
+            noteForLog_(host == TrayHost::noSessionBus ? "x11=no_tray reason=no_session_bus"
+                                                       : "x11=no_tray reason=no_watcher");
+        }
     }
     return host != TrayHost::noSessionBus;
 }

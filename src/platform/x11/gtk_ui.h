@@ -19,7 +19,9 @@ namespace velmor::x11 {
 class GtkUi : public platform::Ui {
 public:
     // `notes` hears once that no tray shows the menu; `terminate` ends the main loop.
-    GtkUi(GlibScheduler& scheduler, std::ostream& notes, std::function<void()> terminate);
+    // `noteForLog` takes the gesture log's line about a missing tray.
+    GtkUi(GlibScheduler& scheduler, std::ostream& notes,
+          std::function<void(const std::string&)> noteForLog, std::function<void()> terminate);
 
     void showStatusItem(const platform::StatusItem& item,
                         const std::vector<platform::MenuItem>& menu) override;
@@ -39,6 +41,7 @@ private:
 
     GlibScheduler& scheduler_;
     std::ostream& notes_;
+    std::function<void(const std::string&)> noteForLog_;
     std::function<void()> terminate_;
     TrayMenu menu_;
     std::optional<StatusIndicator> indicator_;

@@ -25,7 +25,7 @@ X11Platform::X11Platform(X11Options options)
       loginItem_(paths_, options_.programPath),
       ui_(makeDesktopUi(options_.displayName, scheduler_,
                         options_.terminal != nullptr ? *options_.terminal : std::cerr,
-                        [this] { scheduler_.quitMainLoop(); })) {}
+                        options_.noteForLog, [this] { scheduler_.quitMainLoop(); })) {}
 
 X11Platform::~X11Platform() = default;
 
