@@ -230,7 +230,7 @@ public:
             return;
         }
         display_ = session_.connect();
-        platform_.emplace(x11::X11Options{session_.name(), VELMOR_BINARY, &terminal_, {}});
+        platform_.emplace(x11::X11Options{session_.name(), VELMOR_BINARY, &terminal_, {}, false});
     }
 
     platform::Platform& platform() override { return *platform_; }

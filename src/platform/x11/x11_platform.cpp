@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "platform/x11/desktop_ui.h"
+#include "platform/x11/terminal_ui.h"
 
 namespace velmor::x11 {
 
@@ -23,9 +24,17 @@ X11Platform::X11Platform(X11Options options)
       systemActions_(options_.displayName, processes_,
                      [this] { return defaults_.string(kScreenshotCommandKey); }),
       loginItem_(paths_, options_.programPath),
-      ui_(makeDesktopUi(options_.displayName, scheduler_,
-                        options_.terminal != nullptr ? *options_.terminal : std::cerr,
-                        options_.noteForLog, [this] { scheduler_.quitMainLoop(); })) {}
+      ui_(makeUi()) {}
+
+std::unique_ptr<platform::Ui> X11Platform::makeUi() {
+    std::ostream& terminal = options_.terminal != nullptr ? *options_.terminal : std::cerr;
+    std::function<void()> terminate = [this] { scheduler_.quitMainLoop(); };
+    if (!options_.graphicalUi) {
+        return std::make_unique<TerminalUi>(terminal, std::move(terminate));
+    }
+    return makeDesktopUi(options_.displayName, scheduler_, terminal, options_.noteForLog,
+                         std::move(terminate));
+}
 
 X11Platform::~X11Platform() = default;
 

@@ -27,6 +27,10 @@ struct X11Options {
     std::ostream* terminal = nullptr;   // notes for the user; alerts too without GTK
     // A line for the gesture log about input this desktop could not pass on.
     std::function<void(const std::string&)> noteForLog;
+    // GTK dialogs and the tray menu where GTK can open the display. GTK binds itself to the
+    // first display of the process for good, so a process that outlives its display (a test
+    // of several desktops) keeps to the terminal.
+    bool graphicalUi = true;
 };
 
 // The program on an X11 desktop: a GLib main loop on the main thread, the input grab and
@@ -55,6 +59,8 @@ public:
     GlibScheduler& glibScheduler() { return scheduler_; }
 
 private:
+    std::unique_ptr<platform::Ui> makeUi();
+
     X11Options options_;
     GlibScheduler scheduler_;
     platform::LocalNotificationCenter notifications_;
