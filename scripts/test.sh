@@ -12,7 +12,10 @@ ctest --test-dir build-test --output-on-failure
 # The Debian package of that build, installed, started on an X server of its own, removed.
 scripts/test-package.sh
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+# Full stacks on every allocation, so that the desktop libraries' lifelong caches can be told
+# from our own leaks by the libraries on their stacks.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:fast_unwind_on_malloc=0"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-desktop.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_SANITIZE=ON -DVELMOR_BENCHMARKS=OFF -DVELMOR_WERROR=ON
 ctest --test-dir build-sanitize --output-on-failure
