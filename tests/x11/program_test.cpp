@@ -191,6 +191,20 @@ TEST_F(ProgramTest, ATrainedLetterOpensTheInstalledApplicationBoundToIt) {
         << contents(home_ / ".local/state/velmor/Velmor_GestureLog.txt");
 }
 
+TEST_F(ProgramTest, AnApplicationWithGesturesOffGetsTheWholeHoldUntouched) {
+    {
+        platform::FileUserDefaults defaults(home_ / ".config/velmor/com.brisvane.velmor.plist");
+        defaults.set("VLExcludedApplications", Value(Value::Array{Value("VelmorRecorder")}));
+        ASSERT_TRUE(defaults.synchronize());
+    }
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    ASSERT_TRUE(leftClickArrives());
+    EXPECT_EQ(client_->count(kRightPress), 1);
+    EXPECT_EQ(client_->count("ButtonRelease 3 state=0x400"), 1);
+    EXPECT_EQ(client_->count("KeyPress XF86AudioPrev state=0x0"), 0) << "no gesture ran";
+}
+
 TEST_F(ProgramTest, OutsideABrowserAStrokeToTheLeftIsThePreviousTrack) {
     ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
