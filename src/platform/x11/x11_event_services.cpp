@@ -2,6 +2,9 @@
 
 #include <X11/keysym.h>
 
+#include <chrono>
+#include <thread>
+
 #include "platform/x11/error_trap.h"
 #include "platform/x11/event_translation.h"
 #include "platform/x11/input_extensions.h"
@@ -9,6 +12,22 @@
 
 namespace velmor::x11 {
 namespace {
+
+constexpr int kGrabAttempts = 3;
+constexpr std::chrono::milliseconds kGrabRetryPause{30};
+
+// Another client may hold the buttons only for a moment, probing as we do; asking again a
+// little later tells a passing holder from one that keeps them.
+template <typename Grab>
+bool grabAllowingPassingHolders(Grab grab) {
+    for (int attempt = 1; attempt < kGrabAttempts; ++attempt) {
+        if (grab()) {
+            return true;
+        }
+        std::this_thread::sleep_for(kGrabRetryPause);
+    }
+    return grab();
+}
 
 namespace type = platform::event_type;
 namespace field = platform::event_field;
@@ -77,7 +96,7 @@ std::unique_ptr<platform::EventTap> X11EventServices::createSessionTap(
     }
     auto connection = std::make_shared<TapConnection>(std::move(*display), eventMask,
                                                       std::move(callback), droppedPressReport());
-    if (!connection->grab()) {
+    if (!grabAllowingPassingHolders([&] { return connection->grab(); })) {
         return nullptr;
     }
     tap_ = connection;
@@ -182,7 +201,7 @@ bool X11EventServices::inputPermission() {
     }
     // Taken and let go at once: the probe only asks whether the server would refuse it.
     PointerGrab probe(*display);
-    return probe.grab();
+    return grabAllowingPassingHolders([&] { return probe.grab(); });
 }
 
 TapPump::DroppedPress X11EventServices::droppedPressReport() const {
