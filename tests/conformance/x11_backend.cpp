@@ -29,6 +29,7 @@ namespace {
 namespace type = platform::event_type;
 using platform::TapResult;
 using x11::testing::RecordingClient;
+using x11::testing::turnUntil;
 using x11::testing::XSession;
 
 // HOME and the XDG folders point into the test's home while the backend lives: XdgPaths
@@ -200,16 +201,6 @@ private:
     AnsweringEvents events_;
     CountingScheduler scheduler_;
 };
-
-// Turns the default main context until `condition` holds or the patience runs out.
-template <typename Condition>
-bool turnUntil(Condition condition) {
-    return x11::testing::waitUntil([&] {
-        while (g_main_context_iteration(nullptr, FALSE)) {
-        }
-        return condition();
-    });
-}
 
 bool isPress(std::uint32_t eventType) {
     return eventType == type::kRightMouseDown || eventType == type::kOtherMouseDown ||
