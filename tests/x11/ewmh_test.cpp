@@ -1,4 +1,4 @@
-// What the window manager says about the client's window and what it does when asked.
+// What the window manager says about the client's window.
 // Google Test first: Xlib defines None and Bool as macros.
 #include <gtest/gtest.h>
 
@@ -14,12 +14,6 @@ namespace velmor::x11::testing {
 namespace {
 
 using EwmhTest = DesktopTest;
-
-bool isMapped(const Display& display, Window window) {
-    XWindowAttributes attributes{};
-    return XGetWindowAttributes(display.get(), window, &attributes) != 0 &&
-           attributes.map_state == IsViewable;
-}
 
 TEST_F(EwmhTest, TellsTheActiveWindowsProcessClassAndTitle) {
     Ewmh ewmh(*display_);
@@ -54,29 +48,6 @@ TEST_F(EwmhTest, TellsTheActiveWindowsProcessClassAndTitle) {
     EXPECT_FALSE(ewmh.titleOf(plain));
     EXPECT_FALSE(ewmh.classOf(plain));
     EXPECT_FALSE(ewmh.iconify(plain));
-}
-
-TEST_F(EwmhTest, IconifiesShowsTheDesktopAndClosesEveryWindowOfAProcess) {
-    Ewmh ewmh(*display_);
-    const Window window = client_->window();
-    ASSERT_TRUE(waitUntil([&] { return isMapped(*display_, window); }));
-
-    EXPECT_TRUE(ewmh.iconify(window));
-    EXPECT_TRUE(waitUntil([&] { return !isMapped(*display_, window); }));
-    ewmh.activate(window);
-    ASSERT_TRUE(waitUntil([&] { return isMapped(*display_, window); }));
-
-    ewmh.showDesktop(true);
-    EXPECT_TRUE(waitUntil([&] { return ewmh.showingDesktop() == true; }));
-    EXPECT_TRUE(waitUntil([&] { return !isMapped(*display_, window); }));
-    ewmh.showDesktop(false);
-    EXPECT_TRUE(waitUntil([&] { return ewmh.showingDesktop() == false; }));
-    EXPECT_TRUE(waitUntil([&] { return isMapped(*display_, window); }));
-
-    EXPECT_EQ(ewmh.closeWindowsOf(client_->process().pid()), 1);
-    EXPECT_TRUE(client_->waitFor("closed"));
-    EXPECT_EQ(client_->process().wait(kPatience), 0);
-    EXPECT_EQ(ewmh.closeWindowsOf(client_->process().pid()), 0);
 }
 
 }  // namespace
