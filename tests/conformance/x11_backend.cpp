@@ -262,7 +262,7 @@ public:
         }
 
         const std::size_t asked = platform_->answers().answered();
-        const int before = line.empty() ? 0 : receivedLines(line);
+        const int before = line.empty() ? 0 : inputClient_->countStarting(line);
         if (!session_.xdotool(actions)) {
             ADD_FAILURE() << "xdotool could not play event type " << event.type;
             return std::nullopt;
@@ -270,12 +270,12 @@ public:
         std::optional<TapResult> answer;
         turnUntil([&] {
             answer = platform_->answers().answerAfter(asked, event.type);
-            return answer || (!line.empty() && receivedLines(line) > before);
+            return answer || (!line.empty() && inputClient_->countStarting(line) > before);
         });
         // A press the tap lets pass must reach the window under the pointer; while a button
         // is held the pointer is someone's already, and no window can tell.
         if (answer == TapResult::pass && press && nothingHeld &&
-            !turnUntil([&] { return receivedLines(line) > before; })) {
+            !turnUntil([&] { return inputClient_->countStarting(line) > before; })) {
             return TapResult::swallow;
         }
         return answer;
@@ -362,14 +362,6 @@ private:
                               static_cast<int>(location.x), static_cast<int>(location.y), &x, &y,
                               &child);
         return {"mousemove", std::to_string(x), std::to_string(y)};
-    }
-
-    int receivedLines(const std::string& prefix) const {
-        int count = 0;
-        for (const std::string& received : inputClient_->received()) {
-            count += received.starts_with(prefix) ? 1 : 0;
-        }
-        return count;
     }
 
     std::filesystem::path home_;

@@ -63,11 +63,7 @@ protected:
                                               [&](const Event& e) { return e.type == eventType; }));
     }
 
-    bool received(const std::string& prefix) const {
-        const std::vector<std::string> lines = client_->received();
-        return std::any_of(lines.begin(), lines.end(),
-                           [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
-    }
+    bool received(const std::string& prefix) const { return client_->countStarting(prefix) > 0; }
 
     // The right click the gesture dispatch gives back when no gesture claims the stroke.
     void replayRightClick(Point at) {
