@@ -29,6 +29,7 @@ namespace {
 namespace type = platform::event_type;
 using platform::TapResult;
 using x11::testing::RecordingClient;
+using x11::testing::turnUntil;
 using x11::testing::XSession;
 
 // HOME and the XDG folders point into the test's home while the backend lives: XdgPaths
@@ -201,16 +202,6 @@ private:
     CountingScheduler scheduler_;
 };
 
-// Turns the default main context until `condition` holds or the patience runs out.
-template <typename Condition>
-bool turnUntil(Condition condition) {
-    return x11::testing::waitUntil([&] {
-        while (g_main_context_iteration(nullptr, FALSE)) {
-        }
-        return condition();
-    });
-}
-
 bool isPress(std::uint32_t eventType) {
     return eventType == type::kRightMouseDown || eventType == type::kOtherMouseDown ||
            eventType == x11::kLeftMouseDown;
@@ -271,7 +262,7 @@ public:
         }
 
         const std::size_t asked = platform_->answers().answered();
-        const int before = line.empty() ? 0 : receivedLines(line);
+        const int before = line.empty() ? 0 : inputClient_->countStarting(line);
         if (!session_.xdotool(actions)) {
             ADD_FAILURE() << "xdotool could not play event type " << event.type;
             return std::nullopt;
@@ -279,12 +270,12 @@ public:
         std::optional<TapResult> answer;
         turnUntil([&] {
             answer = platform_->answers().answerAfter(asked, event.type);
-            return answer || (!line.empty() && receivedLines(line) > before);
+            return answer || (!line.empty() && inputClient_->countStarting(line) > before);
         });
         // A press the tap lets pass must reach the window under the pointer; while a button
         // is held the pointer is someone's already, and no window can tell.
         if (answer == TapResult::pass && press && nothingHeld &&
-            !turnUntil([&] { return receivedLines(line) > before; })) {
+            !turnUntil([&] { return inputClient_->countStarting(line) > before; })) {
             return TapResult::swallow;
         }
         return answer;
@@ -371,14 +362,6 @@ private:
                               static_cast<int>(location.x), static_cast<int>(location.y), &x, &y,
                               &child);
         return {"mousemove", std::to_string(x), std::to_string(y)};
-    }
-
-    int receivedLines(const std::string& prefix) const {
-        int count = 0;
-        for (const std::string& received : inputClient_->received()) {
-            count += received.starts_with(prefix) ? 1 : 0;
-        }
-        return count;
     }
 
     std::filesystem::path home_;

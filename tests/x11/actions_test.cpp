@@ -10,7 +10,9 @@
 #include "platform/x11/child_processes.h"
 #include "platform/x11/ewmh.h"
 #include "platform/x11/held_modifiers.h"
+#include "platform/x11/wheel_poster.h"
 #include "platform/x11/x11_system_actions.h"
+#include "platform/x11/xtest_poster.h"
 #include "x11/desktop_fixture.h"
 #include "x11/wait_until.h"
 
@@ -62,6 +64,12 @@ TEST_F(ActionsTest, ShortcutsReachTheFrontWindowWithOnlyTheirModifiersWhileTheUs
 
     ASSERT_TRUE(session_.xdotool({"keyup", "shift"}));
     EXPECT_TRUE(waitUntil([&] { return heldModifierKeys(display_->get()).empty(); }));
+
+    // What cannot be posted is refused, not half-posted.
+    PointerGrab grab(*display_);
+    EXPECT_FALSE(XTestPoster(*display_, grab).keyCombination({XK_Control_L}, NoSymbol));
+    EXPECT_TRUE(heldModifierKeys(display_->get()).empty());
+    EXPECT_FALSE(WheelPoster(":999").scroll(1));
 }
 
 TEST_F(ActionsTest, QuittingTheFrontmostAsksTheWindowManagerToCloseItsWindows) {
@@ -77,10 +85,12 @@ TEST_F(ActionsTest, ShowingTheDesktopTogglesAndSaysWhenTheWindowManagerCannot) {
     Ewmh ewmh(*display_);
     EXPECT_EQ(actions_.showDesktop().exitStatus, 0);
     EXPECT_TRUE(waitUntil([&] { return ewmh.showingDesktop() == true; }));
+    EXPECT_TRUE(waitUntil([&] { return !clientViewable(); }));
     const platform::ShowDesktopOutcome second = actions_.showDesktop();
     EXPECT_EQ(second.exitStatus, 0);
     EXPECT_EQ(second.detail, "");
     EXPECT_TRUE(waitUntil([&] { return ewmh.showingDesktop() == false; }));
+    EXPECT_TRUE(waitUntil([&] { return clientViewable(); }));
 
     // A manager that lists no such hint.
     const Atom supported = XInternAtom(display_->get(), "_NET_SUPPORTED", False);

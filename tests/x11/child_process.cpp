@@ -6,7 +6,8 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <thread>
+
+#include "x11/wait_until.h"
 
 extern char** environ;
 
@@ -65,19 +66,13 @@ void ChildProcess::signal(int number) const {
 }
 
 int ChildProcess::wait(std::chrono::milliseconds patience) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (pid_ > 0) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    int status = 0;
+    if (pid_ <= 0 ||
+        !waitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, patience)) {
+        return -1;
     }
-    return -1;
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 int runToEnd(const std::vector<std::string>& argv, const std::string& display) {

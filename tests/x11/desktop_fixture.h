@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <optional>
@@ -11,6 +10,7 @@
 
 #include "platform/x11/display.h"
 #include "x11/recording_client_runner.h"
+#include "x11/temp_folder.h"
 #include "x11/x_session.h"
 
 namespace velmor::x11::testing {
@@ -23,23 +23,14 @@ protected:
         if (!session_.ready()) {
             GTEST_SKIP() << session_.problem();
         }
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "velmor-x11-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        ASSERT_FALSE(folder_.empty());
         display_ = session_.connect();
         ASSERT_TRUE(display_);
         client_.emplace(session_, folder_ / "received.txt");
         ASSERT_TRUE(client_->ready()) << "the recording client mapped no window";
     }
 
-    void TearDown() override {
-        client_.reset();
-        if (!folder_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(folder_, ignored);
-        }
-    }
+    void TearDown() override { client_.reset(); }
 
     // The middle of the client's window in root coordinates, as xdotool arguments.
     std::vector<std::string> moveToClient(int offset = 0) const {
@@ -74,7 +65,8 @@ protected:
     }
 
     XSession session_;
-    std::filesystem::path folder_;
+    TempFolder temp_;
+    const std::filesystem::path folder_ = temp_.path();
     std::optional<Display> display_;
     std::optional<RecordingClient> client_;
 };

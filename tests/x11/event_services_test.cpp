@@ -6,8 +6,12 @@
 
 #include <algorithm>
 #include <fstream>
+#include <stdexcept>
 #include <thread>
 
+#include <X11/keysym.h>
+
+#include "platform/x11/event_translation.h"
 #include "platform/x11/posted_events.h"
 #include "platform/x11/x11_event_services.h"
 #include "x11/desktop_fixture.h"
@@ -59,11 +63,7 @@ protected:
                                               [&](const Event& e) { return e.type == eventType; }));
     }
 
-    bool received(const std::string& prefix) const {
-        const std::vector<std::string> lines = client_->received();
-        return std::any_of(lines.begin(), lines.end(),
-                           [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
-    }
+    bool received(const std::string& prefix) const { return client_->countStarting(prefix) > 0; }
 
     // The right click the gesture dispatch gives back when no gesture claims the stroke.
     void replayRightClick(Point at) {
@@ -103,8 +103,9 @@ TEST_F(EventServicesTest, AHoldIsTheTapsAloneAndWhatItNeverWantedIsUntouched) {
     ASSERT_TRUE(session_.xdotool({"mousemove_relative", "--", "-40", "5", "mousemove_relative",
                                   "--", "-40", "-5", "keydown", "m"}));
     ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kKeyDown) && services_->isKeyDown(m); }));
-    // The middle press wants to pass, but in a hold X has nobody to hand it to any more.
-    ASSERT_TRUE(session_.xdotool({"keyup", "m", "click", "2", "mouseup", "3"}));
+    // The other presses want to pass, but in a hold X has nobody to hand them to any more.
+    ASSERT_TRUE(session_.xdotool({"keyup", "m", "click", "2", "click", "4", "click", "5", "click",
+                                  "6", "click", "9", "mouseup", "3"}));
     ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; }));
     ASSERT_TRUE(markerArrives());
 
@@ -120,8 +121,30 @@ TEST_F(EventServicesTest, AHoldIsTheTapsAloneAndWhatItNeverWantedIsUntouched) {
     EXPECT_LE(right.back().location.x, right.front().location.x - 80);
     EXPECT_EQ(seen(type::kKeyUp), 1);
     EXPECT_FALSE(services_->isKeyDown(m));
-    EXPECT_EQ(notes_, std::vector<std::string>{"x11=dropped_press button=2 reason=grab_active"});
-    EXPECT_FALSE(received("ButtonPress 3") || received("ButtonPress 2") || received("KeyPress m"));
+    std::vector<std::string> dropped;
+    for (const char* button : {"2", "4", "5", "6", "9"}) {
+        dropped.push_back(std::string("x11=dropped_press button=") + button +
+                          " reason=grab_active");
+    }
+    EXPECT_EQ(notes_, dropped);
+    std::vector<Event> presses;
+    std::copy_if(seen_.begin(), seen_.end(), std::back_inserter(presses), [](const Event& e) {
+        return e.type == type::kOtherMouseDown || e.type == type::kScrollWheel;
+    });
+    ASSERT_EQ(presses.size(), 5u);
+    namespace field = platform::event_field;
+    EXPECT_EQ(presses[0].integerField(field::kMouseButtonNumber), 2);
+    // The wheel: away from the user, towards the user, sideways on the second axis.
+    EXPECT_EQ(presses[1].type, type::kScrollWheel);
+    EXPECT_EQ(presses[1].integerField(field::kScrollWheelDeltaAxis1), 1);
+    EXPECT_EQ(presses[2].integerField(field::kScrollWheelDeltaAxis1), -1);
+    EXPECT_EQ(presses[3].integerField(field::kScrollWheelDeltaAxis1), 0);
+    EXPECT_EQ(presses[3].integerField(kScrollWheelDeltaAxis2), 1);
+    EXPECT_EQ(presses[4].type, type::kOtherMouseDown);
+    EXPECT_EQ(presses[4].integerField(field::kMouseButtonNumber), 4);
+    for (const char* button : {"ButtonPress 2", "ButtonPress 3", "ButtonPress 4", "KeyPress m"}) {
+        EXPECT_FALSE(received(button)) << button;
+    }
 
     seen_.clear();
     ASSERT_TRUE(userInClient({"click", "4", "key", "m"}));
@@ -154,6 +177,80 @@ TEST_F(EventServicesTest, UnclaimedRightClickIsReplayedOnceAndNeverComesBackToTh
     EXPECT_EQ(client_->count("ButtonRelease 3 state=0x400"), 2);
     EXPECT_EQ(seen(type::kRightMouseDown), 1);
     EXPECT_TRUE(tap_->isEnabled());
+
+    // The grab is back: the next hold is the tap's again.
+    ASSERT_TRUE(userInClient({"click", "3"}));
+    EXPECT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseDown) == 2; }));
+}
+
+TEST_F(EventServicesTest, PassedPressesReachTheWindowOnceAlsoWhenTheCallbackThrows) {
+    bool throwing = false;
+    ASSERT_TRUE(startTap([&](const Event&) -> TapResult {
+        if (throwing) {
+            throw std::runtime_error("routing failed");
+        }
+        return TapResult::pass;
+    }));
+    ASSERT_TRUE(userInClient({"click", "3", "click", "2"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return received("ButtonRelease 2 state=0x200"); }));
+    ASSERT_TRUE(markerArrives());
+    EXPECT_EQ(client_->count("ButtonPress 3 state=0x0"), 1);
+    EXPECT_EQ(client_->count("ButtonRelease 3 state=0x400"), 1);
+    EXPECT_EQ(client_->count("ButtonPress 2 state=0x0"), 1);
+    // The release went straight to the window that got the replayed press.
+    std::vector<std::uint32_t> types;
+    for (const Event& event : seen_) {
+        types.push_back(event.type);
+    }
+    EXPECT_EQ(types, (std::vector<std::uint32_t>{type::kRightMouseDown, type::kOtherMouseDown}));
+
+    // A failing callback must neither eat the press nor leave the pointer frozen.
+    throwing = true;
+    ASSERT_TRUE(userInClient({"click", "3"}));
+    ASSERT_TRUE(markerArrives());
+    EXPECT_EQ(client_->count("ButtonPress 3 state=0x0"), 2);
+}
+
+// A key with no symbol on it, as a layout leaves some.
+KeyCode spareKey(::Display* display) {
+    int first = 0;
+    int last = 0;
+    XDisplayKeycodes(display, &first, &last);
+    for (int code = last; code >= first; --code) {
+        int perCode = 0;
+        KeySym* syms = XGetKeyboardMapping(display, static_cast<KeyCode>(code), 1, &perCode);
+        const bool empty =
+            std::all_of(syms, syms + perCode, [](KeySym s) { return s == NoSymbol; });
+        XFree(syms);
+        if (empty) {
+            return static_cast<KeyCode>(code);
+        }
+    }
+    return 0;
+}
+
+TEST_F(EventServicesTest, TheMKeyIsFollowedToANewKeyAndKeptWhenLetGoAfterTheHold) {
+    ASSERT_TRUE(startTap(keepHold));
+    ::Display* display = display_->get();
+    const KeyCode before = XKeysymToKeycode(display, XK_m);
+    const KeyCode after = spareKey(display);
+    ASSERT_NE(after, 0);
+    KeySym m = XK_m;
+    KeySym nothing = NoSymbol;
+    XChangeKeyboardMapping(display, after, 1, &m, 1);
+    XChangeKeyboardMapping(display, before, 1, &nothing, 1);
+    XSync(display, False);
+
+    ASSERT_TRUE(userInClient({"mousedown", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseDown) == 1; }));
+    ASSERT_TRUE(session_.xdotool({"keydown", "m", "mouseup", "3", "keyup", "m"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kKeyUp) == 1; }));
+    ASSERT_TRUE(markerArrives());
+    ASSERT_GE(seen_.size(), 3u);
+    EXPECT_EQ(seen_[seen_.size() - 3].type, type::kKeyDown);
+    EXPECT_EQ(seen_[seen_.size() - 2].type, type::kRightMouseUp);
+    EXPECT_EQ(seen_.back().type, type::kKeyUp);
+    EXPECT_FALSE(received("KeyPress m") || received("KeyRelease m"));
 }
 
 TEST_F(EventServicesTest, AnotherProgramsGrabKeepsTheTapOutUntilThatProgramIsGone) {

@@ -21,18 +21,13 @@ namespace {
 using platform::TimerMode;
 using namespace std::chrono_literals;
 
-TEST(GlibSchedulerTest, MainBlocksKeepEachThreadsOrderAndNeverRunInline) {
+// That a block runs after the one that posted it returns is a conformance case.
+TEST(GlibSchedulerTest, MainBlocksKeepEachThreadsOrder) {
     GlibScheduler scheduler;
     LoopGuard guard(scheduler);
     constexpr int kThreads = 4;
     constexpr int kBlocks = 300;
     std::map<int, std::vector<int>> seen;  // main thread only
-    std::vector<std::string> trace;
-
-    scheduler.asyncMain([&] {
-        scheduler.asyncMain([&] { trace.push_back("inner"); });
-        trace.push_back("outer returned");
-    });
     std::vector<std::jthread> posters;
     for (int thread = 0; thread < kThreads; ++thread) {
         posters.emplace_back([&, thread] {
@@ -42,13 +37,11 @@ TEST(GlibSchedulerTest, MainBlocksKeepEachThreadsOrderAndNeverRunInline) {
         });
     }
     posters.clear();
-    // Quits after the block that the first block posts, too.
+    // Quits from a block that another block posted.
     scheduler.asyncMain([&] { scheduler.asyncMain([&] { scheduler.quitMainLoop(); }); });
-    EXPECT_TRUE(trace.empty());
     scheduler.runMainLoop();
 
     ASSERT_FALSE(guard.expired());
-    EXPECT_EQ(trace, (std::vector<std::string>{"outer returned", "inner"}));
     for (int thread = 0; thread < kThreads; ++thread) {
         std::vector<int> expected(kBlocks);
         std::iota(expected.begin(), expected.end(), 0);

@@ -8,12 +8,11 @@
 #include <sstream>
 #include <thread>
 
-#include <unistd.h>
-
 #include "platform/x11/gtk_start.h"
 #include "platform/x11/gtk_ui.h"
 #include "x11/dbus_menu_reader.h"
 #include "x11/status_notifier_watcher.h"
+#include "x11/temp_folder.h"
 #include "x11/wait_until.h"
 #include "x11/x_session.h"
 
@@ -42,16 +41,6 @@ std::string outputOf(const std::string& command) {
     }
     pclose(pipe);
     return output;
-}
-
-// Turns the main context until `condition` holds; whether it did.
-template <typename Condition>
-bool turnUntil(Condition condition) {
-    return waitUntil([&] {
-        for (int i = 0; i < 100 && g_main_context_iteration(nullptr, FALSE); ++i) {
-        }
-        return condition();
-    });
 }
 
 // Runs `work` on a thread of its own while this one serves the main context; its result.
@@ -187,8 +176,8 @@ TEST_F(GtkUiTest, KoreanAlertIsDrawnAndReturnAnswersTheFirstButton) {
 }
 
 TEST_F(GtkUiTest, FolderPanelAnswersTheFolderTypedIntoItsLocation) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("velmor-panel-" + std::to_string(getpid()));
+    const TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
     std::filesystem::create_directories(folder / "골라진");
     bool typed = false;
     std::thread user([&] {
@@ -203,7 +192,6 @@ TEST_F(GtkUiTest, FolderPanelAnswersTheFolderTypedIntoItsLocation) {
     panel.directory = folder.string();
     const std::optional<std::string> chosen = ui_->runOpenPanel(panel);
     user.join();
-    std::filesystem::remove_all(folder);
     ASSERT_TRUE(typed);
     EXPECT_EQ(chosen, (folder / "골라진").string());
 }
@@ -305,9 +293,8 @@ TEST_F(StatusIndicatorTest, HostReadsTheMenuAndItsClicksReachTheHandlersAsShown)
 }
 
 TEST_F(StatusIndicatorTest, ShowsTheImageWhereItLoadsElseASymbolicIconLabelledWithTheTitle) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("velmor-icon-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
+    const TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
     const std::filesystem::path image = folder / "MenuTemplate.png";
     ASSERT_EQ(runToEnd({"convert", "-size", "25x16", "xc:black", image.string()}, ""), 0);
     StatusNotifierWatcher watcher;
@@ -329,7 +316,6 @@ TEST_F(StatusIndicatorTest, ShowsTheImageWhereItLoadsElseASymbolicIconLabelledWi
     EXPECT_EQ(shown(image.string(), "XAyatanaLabel"), "");
     EXPECT_EQ(shown((folder / "missing.png").string(), "IconName"), "input-mouse-symbolic");
     EXPECT_EQ(shown(std::nullopt, "XAyatanaLabel"), "VL");
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(StatusIndicatorTest, SaysOnceThatNoTrayListens) {

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "platform/x11/xdg_login_item.h"
 #include "x11/temp_folder.h"
+#include "x11/wait_until.h"
 
 namespace velmor::x11::testing {
 namespace {
@@ -27,10 +27,8 @@ TEST(LoginItemTest, EntryRoundTripsWithTheProgramQuotedAsOneArgument) {
     const fs::path entry = home.path() / ".config" / "autostart" / "velmor.desktop";
     EXPECT_EQ(item.entryPath(), entry);
     EXPECT_TRUE(item.isEnabled());
-    std::ostringstream text;
-    text << std::ifstream(entry).rdbuf();
     // Quoted first (\" \` \$ \\, %%), then the string escapes double each backslash.
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(readFile(entry),
               "[Desktop Entry]\nType=Application\nName=Velmor\n"
               "Exec=\"/opt/my \\\\\"apps\\\\\"/\\\\$v\\\\`x\\\\`/a\\\\\\\\b/100%%\"\n"
               "X-GNOME-Autostart-enabled=true\n");

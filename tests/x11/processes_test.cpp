@@ -7,10 +7,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/x11/child_processes.h"
 #include "platform/x11/x11_system_actions.h"
+#include "x11/temp_folder.h"
 #include "x11/wait_until.h"
 
 namespace velmor::x11::testing {
@@ -18,30 +18,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // A folder of fake programs put in front of PATH, or in place of it, while the test runs.
 class FakeProgramsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "velmor-programs-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        ASSERT_FALSE(folder_.empty());
         const char* path = getenv("PATH");
         savedPath_ = path != nullptr ? path : "";
         setenv("PATH", (folder_.string() + ":" + savedPath_).c_str(), 1);
     }
 
-    void TearDown() override {
-        setenv("PATH", savedPath_.c_str(), 1);
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
+    void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
 
     void writeProgram(const std::string& name, const std::string& body) {
         const fs::path program = folder_ / name;
@@ -49,7 +36,8 @@ protected:
         chmod(program.c_str(), 0755);
     }
 
-    fs::path folder_;
+    TempFolder temp_;
+    const fs::path folder_ = temp_.path();
     std::string savedPath_;
     ChildProcesses processes_;
 };
@@ -101,7 +89,7 @@ protected:
             std::ofstream(folder_ / "volume") << *percent;
         }
         actions_.stepOutputVolume(louder);
-        const std::string calls = contents(folder_ / "calls");
+        const std::string calls = readFile(folder_ / "calls");
         const std::string read = "get-sink-volume @DEFAULT_SINK@\n";
         EXPECT_EQ(calls.substr(0, read.size()), read);
         return calls.substr(std::min(read.size(), calls.size()));
@@ -144,15 +132,15 @@ TEST_F(AreaCaptureTest, StartsTheConfiguredCommandElseAToolOnPath) {
         "'" + (folder_ / "capture tool").string() + "' --area 'two words'";
     X11SystemActions actions(":7", processes_, [&] { return configured; });
     actions.pressShortcut(platform::Shortcut::areaScreenshot);
-    EXPECT_TRUE(waitUntil([&] { return contents(arguments) == ":7|--area|two words|"; }))
-        << contents(arguments);
+    EXPECT_TRUE(waitUntil([&] { return readFile(arguments) == ":7|--area|two words|"; }))
+        << readFile(arguments);
 
     // Only the fakes on PATH: the last tool of the list is the one found.
     fs::remove(arguments);
     configured.reset();
     setenv("PATH", folder_.c_str(), 1);
     actions.pressShortcut(platform::Shortcut::areaScreenshot);
-    EXPECT_TRUE(waitUntil([&] { return contents(arguments) == ":7|-s|"; })) << contents(arguments);
+    EXPECT_TRUE(waitUntil([&] { return readFile(arguments) == ":7|-s|"; })) << readFile(arguments);
 }
 
 }  // namespace

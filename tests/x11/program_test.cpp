@@ -6,7 +6,6 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "app/app_texts.h"
 #include "platform/file_user_defaults.h"
@@ -46,13 +45,6 @@ drag-to 620 425 20
 right-up 620 425
 wait 1
 )";
-
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class ProgramTest : public DesktopTest {
 protected:
@@ -123,7 +115,7 @@ protected:
 
 TEST_F(ProgramTest, AStrokeToTheLeftPagesBackAndAPlainRightClickStillReachesTheApplication) {
     becomeBrowser();
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     EXPECT_TRUE(client_->waitFor(kAltLeft));
 
@@ -138,23 +130,19 @@ TEST_F(ProgramTest, AStrokeToTheLeftPagesBackAndAPlainRightClickStillReachesTheA
 }
 
 TEST_F(ProgramTest, RightThenDownMinimisesTheWindowUnderTheStroke) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(stroke({{40, 0}, {40, 0}, {0, 40}, {0, 40}}));
-    EXPECT_TRUE(waitUntil([&] {
-        XWindowAttributes attributes{};
-        return XGetWindowAttributes(display_->get(), client_->window(), &attributes) != 0 &&
-               attributes.map_state != IsViewable;
-    }));
+    EXPECT_TRUE(waitUntil([&] { return !clientViewable(); }));
 }
 
 TEST_F(ProgramTest, DownAndBackUpRefreshesAndIsWrittenToTheGestureLog) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(stroke({{0, 40}, {0, 40}, {0, -40}, {0, -40}}));
     EXPECT_TRUE(client_->waitFor("KeyPress r state=0x4"));
     const std::filesystem::path log = home_ / ".local/state/velmor/Velmor_GestureLog.txt";
     EXPECT_TRUE(waitUntil([&] {
-        return contents(log).find("result=REFRESH_CMD_R") != std::string::npos;
-    })) << contents(log);
+        return readFile(log).find("result=REFRESH_CMD_R") != std::string::npos;
+    })) << readFile(log);
 }
 
 TEST_F(ProgramTest, ATrainedLetterOpensTheInstalledApplicationBoundToIt) {
@@ -180,7 +168,7 @@ TEST_F(ProgramTest, ATrainedLetterOpensTheInstalledApplicationBoundToIt) {
         ASSERT_TRUE(defaults.synchronize());
     }
 
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     // Z in small steps, as a hand draws it: the letter needs its points.
     std::vector<std::pair<int, int>> letterZ;
     for (const auto& step : {std::pair{10, 0}, std::pair{-10, 10}, std::pair{10, 0}}) {
@@ -188,7 +176,7 @@ TEST_F(ProgramTest, ATrainedLetterOpensTheInstalledApplicationBoundToIt) {
     }
     ASSERT_TRUE(stroke(letterZ));
     EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(marker); }))
-        << contents(home_ / ".local/state/velmor/Velmor_GestureLog.txt");
+        << readFile(home_ / ".local/state/velmor/Velmor_GestureLog.txt");
 }
 
 TEST_F(ProgramTest, AnApplicationWithGesturesOffGetsTheWholeHoldUntouched) {
@@ -197,7 +185,7 @@ TEST_F(ProgramTest, AnApplicationWithGesturesOffGetsTheWholeHoldUntouched) {
         defaults.set("VLExcludedApplications", Value(Value::Array{Value("VelmorRecorder")}));
         ASSERT_TRUE(defaults.synchronize());
     }
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     ASSERT_TRUE(leftClickArrives());
     EXPECT_EQ(client_->count(kRightPress), 1);
@@ -206,7 +194,7 @@ TEST_F(ProgramTest, AnApplicationWithGesturesOffGetsTheWholeHoldUntouched) {
 }
 
 TEST_F(ProgramTest, OutsideABrowserAStrokeToTheLeftIsThePreviousTrack) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     EXPECT_TRUE(client_->waitFor("KeyPress XF86AudioPrev state=0x0"))
         << "without a media player on the bus, the media key itself";
@@ -215,7 +203,7 @@ TEST_F(ProgramTest, OutsideABrowserAStrokeToTheLeftIsThePreviousTrack) {
 TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
     becomeBrowser();
     ChildProcess holder = session_.start({VELMOR_GRAB_HOLDER, (folder_ / "holder.txt").string()});
-    ASSERT_TRUE(waitUntil([&] { return contents(folder_ / "holder.txt").find("grabbed") == 0; }));
+    ASSERT_TRUE(waitUntil([&] { return readFile(folder_ / "holder.txt").find("grabbed") == 0; }));
     startVelmor();
     // The key in a call of its own: chained, xdotool sends it as an event GTK ignores.
     EXPECT_TRUE(
@@ -233,12 +221,12 @@ TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
 
 TEST_F(ProgramTest, ASecondStartSaysTheFirstIsRunningAndLeavesItThePointer) {
     becomeBrowser();
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     const std::filesystem::path second = folder_ / "second.txt";
     EXPECT_EQ(runToEnd({"/bin/sh", "-c", "exec '" VELMOR_PROGRAM "' 2>'" + second.string() + "'"},
                        session_.name()),
               0);
-    EXPECT_EQ(contents(second),
+    EXPECT_EQ(readFile(second),
               "velmor: Velmor is already running on display " + session_.name() + "\n");
 
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
@@ -246,28 +234,20 @@ TEST_F(ProgramTest, ASecondStartSaysTheFirstIsRunningAndLeavesItThePointer) {
 }
 
 TEST_F(ProgramTest, EndsCleanlyOnTerminateAndLeavesThePointerUsableWhenKilledMidHold) {
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     velmor_->signal(SIGTERM);
     EXPECT_EQ(velmor_->wait(kPatience), 0);
     EXPECT_TRUE(std::filesystem::exists(home_ / ".config/velmor/com.brisvane.velmor.plist"));
     EXPECT_FALSE(rightButtonHeld());
 
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(userInClient({"mousedown", "3", "mousemove_relative", "--", "20", "0"}));
     velmor_->signal(SIGKILL);
     ASSERT_NE(velmor_->wait(kPatience), -1);
     ASSERT_TRUE(session_.xdotool({"mouseup", "3"}));
     EXPECT_TRUE(leftClickArrives());
-}
-
-// Turns this process's main context, which serves the tests' tray host, until `condition`.
-template <typename Condition>
-bool turnUntil(Condition condition) {
-    return waitUntil([&] {
-        while (g_main_context_iteration(nullptr, FALSE)) {
-        }
-        return condition();
-    });
+    ASSERT_TRUE(userInClient({"click", "3"}));
+    EXPECT_TRUE(client_->waitFor(kRightPress));
 }
 
 TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
@@ -276,7 +256,7 @@ TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
     }
     StatusNotifierWatcher tray;
     ASSERT_TRUE(turnUntil([&] { return tray.owned(); }));
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << contents(terminal());
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(turnUntil([&] { return !tray.registrations().empty(); }));
     const DbusMenuReader menu(tray.registrations().front().busName,
                               tray.registrations().front().objectPath);

@@ -42,6 +42,12 @@ int RecordingClient::count(const std::string& line) const {
     return static_cast<int>(std::count(all.begin(), all.end(), line));
 }
 
+int RecordingClient::countStarting(const std::string& prefix) const {
+    const std::vector<std::string> all = received();
+    return static_cast<int>(std::ranges::count_if(
+        all, [&](const std::string& line) { return line.starts_with(prefix); }));
+}
+
 bool RecordingClient::waitFor(const std::string& line, int times) const {
     return waitUntil([&] { return count(line) >= times; });
 }

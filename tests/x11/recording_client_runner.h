@@ -26,6 +26,8 @@ public:
     // Every line after "ready"; the lines equal to `line`.
     std::vector<std::string> received() const;
     int count(const std::string& line) const;
+    // The lines that begin with `prefix`.
+    int countStarting(const std::string& prefix) const;
     bool waitFor(const std::string& line, int times = 1) const;
 
 private:

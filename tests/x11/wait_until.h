@@ -1,6 +1,12 @@
 #pragma once
 
+#include <glib.h>
+
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <thread>
 
 namespace velmor::x11::testing {
@@ -19,6 +25,23 @@ bool waitUntil(Condition condition, std::chrono::milliseconds patience = kPatien
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
+}
+
+// Turns this thread's default main context until `condition` holds; whether it did. A
+// bounded turn, so a source that is always ready cannot keep the condition from being asked.
+template <typename Condition>
+bool turnUntil(Condition condition) {
+    return waitUntil([&] {
+        for (int i = 0; i < 100 && g_main_context_iteration(nullptr, FALSE); ++i) {
+        }
+        return condition();
+    });
+}
+
+// A file's whole text; empty when it cannot be read.
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace velmor::x11::testing

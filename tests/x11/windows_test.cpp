@@ -52,9 +52,10 @@ TEST_F(WindowsTest, WindowsThatWentAwayAnswerNothing) {
 
     const pid_t pid = client_->process().pid();
     const WindowElement client{pid, static_cast<std::int64_t>(client_->window())};
-    Ewmh(*display_).closeWindowsOf(pid);
+    EXPECT_EQ(Ewmh(*display_).closeWindowsOf(pid), 1);
     ASSERT_TRUE(client_->waitFor("closed"));
     ASSERT_EQ(client_->process().wait(kPatience), 0);
+    EXPECT_EQ(Ewmh(*display_).closeWindowsOf(pid), 0);
     EXPECT_TRUE(waitUntil([&] { return !windows.focusedWindow(pid, kTimeout); }));
     EXPECT_FALSE(windows.windowTitle(client, kTimeout));
     EXPECT_FALSE(windows.setMinimized(client, true, kTimeout));
