@@ -11,6 +11,10 @@ namespace {
 bool initialise(const std::string& displayName) {
     // The rest of the backend speaks X11; GTK must show its windows on the same server.
     gdk_set_allowed_backends("x11");
+    // Dialogs and a menu need no OpenGL; without this GDK loads the GL driver to choose its
+    // visuals, which on a software renderer alone keeps about 50 MB resident. A user's own
+    // setting wins.
+    g_setenv("GDK_GL", "disable", FALSE);
     std::string program = "velmor";
     std::string display = "--display=" + displayName;
     std::vector<char*> arguments{program.data()};
