@@ -109,6 +109,44 @@ protected:
         return userInClient(actions);
     }
 
+    // Z taught on the simulated platform, its settings made this user's; their file.
+    std::filesystem::path teachZ() {
+        const std::filesystem::path machine = folder_ / "trained";
+        std::ofstream(folder_ / "train.session") << kTrainZ;
+        if (runToEnd({"/bin/sh", "-c",
+                      "'" VELMOR_PROGRAM "' replay '" + (folder_ / "train.session").string() +
+                          "' --home '" + machine.string() + "' >/dev/null"},
+                     session_.name()) != 0) {
+            return {};
+        }
+        const std::filesystem::path settings = home_ / ".config/velmor/com.brisvane.velmor.plist";
+        std::filesystem::create_directories(settings.parent_path());
+        std::filesystem::copy_file(machine / "Library/Preferences/com.brisvane.velmor.plist",
+                                   settings);
+        return settings;
+    }
+
+    // The user brings the dialog of that title to the front and presses the keys. The keys go
+    // in a call of their own: chained, xdotool sends them as events GTK ignores.
+    bool answerDialog(const std::string& title, std::vector<std::string> keys) {
+        keys.insert(keys.begin(), "key");
+        return session_.xdotool({"search", "--sync", "--name", literalPattern(title),
+                                 "windowactivate", "--sync"}) &&
+               session_.xdotool(keys);
+    }
+
+    // xdotool searches by regular expression; titles such as "(URL)" must match as written.
+    static std::string literalPattern(const std::string& text) {
+        std::string pattern;
+        for (char c : text) {
+            if (std::string_view("()[]{}.*+?^$|\\").find(c) != std::string_view::npos) {
+                pattern += '\\';
+            }
+            pattern += c;
+        }
+        return pattern;
+    }
+
     std::filesystem::path home_;
     std::optional<ChildProcess> velmor_;
 };
@@ -146,16 +184,8 @@ TEST_F(ProgramTest, DownAndBackUpRefreshesAndIsWrittenToTheGestureLog) {
 }
 
 TEST_F(ProgramTest, ATrainedLetterOpensTheInstalledApplicationBoundToIt) {
-    const std::filesystem::path machine = folder_ / "trained";
-    std::ofstream(folder_ / "train.session") << kTrainZ;
-    ASSERT_EQ(runToEnd({"/bin/sh", "-c",
-                        "'" VELMOR_PROGRAM "' replay '" + (folder_ / "train.session").string() +
-                            "' --home '" + machine.string() + "' >/dev/null"},
-                       session_.name()),
-              0);
-    const std::filesystem::path settings = home_ / ".config/velmor/com.brisvane.velmor.plist";
-    std::filesystem::create_directories(settings.parent_path());
-    std::filesystem::copy_file(machine / "Library/Preferences/com.brisvane.velmor.plist", settings);
+    const std::filesystem::path settings = teachZ();
+    ASSERT_FALSE(settings.empty());
 
     const std::filesystem::path marker = folder_ / "launched";
     const std::filesystem::path entry = home_ / ".local/share/applications/marker.desktop";
@@ -289,6 +319,46 @@ TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
                                   "windowactivate", "--sync"}) &&
                 session_.xdotool({"key", "Return"}))
         << "the help dialog opens";
+}
+
+TEST_F(ProgramTest, TheTrayMenuBindsALetterToAWebAddressTypedIntoItsDialog) {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
+        GTEST_SKIP() << "needs a session bus (run under dbus-run-session)";
+    }
+    const std::filesystem::path settings = teachZ();
+    ASSERT_FALSE(settings.empty());
+    StatusNotifierWatcher tray;
+    ASSERT_TRUE(turnUntil([&] { return tray.owned(); }));
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
+    ASSERT_TRUE(turnUntil([&] { return !tray.registrations().empty(); }));
+    const DbusMenuReader menu(tray.registrations().front().busName,
+                              tray.registrations().front().objectPath);
+    const std::optional<std::string> path = menu.menuPath();
+    ASSERT_TRUE(path);
+    const auto chooseZ = [&] {
+        const std::optional<MenuNode> layout = menu.layout(*path);
+        const MenuNode* z = layout ? findLabel(*layout, "Z  ✓") : nullptr;
+        return z != nullptr && menu.clicked(*path, z->id);
+    };
+    const std::string letterDialog = "Devovov Ivirav · Z";
+    const std::string addressDialog = "Z · 웹사이트(URL) 지정";
+
+    // Escape in the address field cancels: nothing is bound.
+    ASSERT_TRUE(chooseZ());
+    ASSERT_TRUE(answerDialog(letterDialog, {"Tab", "Tab", "space"}));
+    ASSERT_TRUE(answerDialog(addressDialog, {"Escape"}));
+    // Typed and confirmed with Return, the address is bound.
+    ASSERT_TRUE(chooseZ());
+    ASSERT_TRUE(answerDialog(letterDialog, {"Tab", "Tab", "space"}));
+    ASSERT_TRUE(answerDialog(addressDialog, {"ctrl+a"}));
+    ASSERT_TRUE(session_.xdotool({"type", "https://example.org/z"}));
+    ASSERT_TRUE(session_.xdotool({"key", "Return"}));
+    ASSERT_TRUE(answerDialog("Z URL 지정 완료", {"Return"}));
+
+    velmor_->signal(SIGTERM);
+    ASSERT_EQ(velmor_->wait(kPatience), 0);
+    EXPECT_EQ(platform::FileUserDefaults(settings).string("VLStudioLetterApplication_Z"),
+              "https://example.org/z");
 }
 
 }  // namespace
