@@ -147,7 +147,30 @@ protected:
         return pattern;
     }
 
+    struct TrayMenu {
+        std::optional<DbusMenuReader> reader;
+        std::string path;
+    };
+
+    // Starts the program under a tray host of the tests' own; its menu as the host reads it.
+    TrayMenu startWithTray() {
+        if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
+            ADD_FAILURE() << "needs a session bus: run under dbus-run-session";
+            return {};
+        }
+        tray_.emplace();
+        if (!turnUntil([&] { return tray_->owned(); }) || !startVelmorAndWaitForTheTap() ||
+            !turnUntil([&] { return !tray_->registrations().empty(); })) {
+            return {};
+        }
+        const auto& item = tray_->registrations().front();
+        DbusMenuReader reader(item.busName, item.objectPath);
+        const std::optional<std::string> path = reader.menuPath();
+        return path ? TrayMenu{std::move(reader), *path} : TrayMenu{};
+    }
+
     std::filesystem::path home_;
+    std::optional<StatusNotifierWatcher> tray_;
     std::optional<ChildProcess> velmor_;
 };
 
@@ -281,19 +304,10 @@ TEST_F(ProgramTest, EndsCleanlyOnTerminateAndLeavesThePointerUsableWhenKilledMid
 }
 
 TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
-    if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
-        GTEST_SKIP() << "needs a session bus (run under dbus-run-session)";
-    }
-    StatusNotifierWatcher tray;
-    ASSERT_TRUE(turnUntil([&] { return tray.owned(); }));
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
-    ASSERT_TRUE(turnUntil([&] { return !tray.registrations().empty(); }));
-    const DbusMenuReader menu(tray.registrations().front().busName,
-                              tray.registrations().front().objectPath);
-    const std::optional<std::string> path = menu.menuPath();
-    ASSERT_TRUE(path);
+    const TrayMenu menu = startWithTray();
+    ASSERT_TRUE(menu.reader) << readFile(terminal());
     const auto launchAtLogin = [&] {
-        const std::optional<MenuNode> layout = menu.layout(*path);
+        const std::optional<MenuNode> layout = menu.reader->layout(menu.path);
         const MenuNode* item =
             layout ? findLabel(*layout, std::string(app_text::kLaunchAtLoginTitle)) : nullptr;
         return item != nullptr ? std::optional<MenuNode>(*item) : std::nullopt;
@@ -304,17 +318,17 @@ TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
     const bool wasOn = item->toggleState == 1;
     EXPECT_EQ(std::filesystem::exists(entry), wasOn) << "the check mark shows the entry";
 
-    ASSERT_TRUE(menu.clicked(*path, item->id));
+    ASSERT_TRUE(menu.reader->clicked(menu.path, item->id));
     EXPECT_TRUE(waitUntil([&] { return std::filesystem::exists(entry) != wasOn; }));
     EXPECT_TRUE(waitUntil([&] {
         const std::optional<MenuNode> now = launchAtLogin();
         return now && (now->toggleState == 1) != wasOn;
     }));
 
-    const std::optional<MenuNode> layout = menu.layout(*path);
+    const std::optional<MenuNode> layout = menu.reader->layout(menu.path);
     const MenuNode* help = layout ? findLabel(*layout, std::string(app_text::kHelpTitle)) : nullptr;
     ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(menu.clicked(*path, help->id));
+    ASSERT_TRUE(menu.reader->clicked(menu.path, help->id));
     EXPECT_TRUE(session_.xdotool({"search", "--sync", "--name", std::string(app_text::kHelpMessage),
                                   "windowactivate", "--sync"}) &&
                 session_.xdotool({"key", "Return"}))
@@ -322,23 +336,14 @@ TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
 }
 
 TEST_F(ProgramTest, TheTrayMenuBindsALetterToAWebAddressTypedIntoItsDialog) {
-    if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
-        GTEST_SKIP() << "needs a session bus (run under dbus-run-session)";
-    }
     const std::filesystem::path settings = teachZ();
     ASSERT_FALSE(settings.empty());
-    StatusNotifierWatcher tray;
-    ASSERT_TRUE(turnUntil([&] { return tray.owned(); }));
-    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
-    ASSERT_TRUE(turnUntil([&] { return !tray.registrations().empty(); }));
-    const DbusMenuReader menu(tray.registrations().front().busName,
-                              tray.registrations().front().objectPath);
-    const std::optional<std::string> path = menu.menuPath();
-    ASSERT_TRUE(path);
+    const TrayMenu menu = startWithTray();
+    ASSERT_TRUE(menu.reader) << readFile(terminal());
     const auto chooseZ = [&] {
-        const std::optional<MenuNode> layout = menu.layout(*path);
+        const std::optional<MenuNode> layout = menu.reader->layout(menu.path);
         const MenuNode* z = layout ? findLabel(*layout, "Z  ✓") : nullptr;
-        return z != nullptr && menu.clicked(*path, z->id);
+        return z != nullptr && menu.reader->clicked(menu.path, z->id);
     };
     const std::string letterDialog = "Devovov Ivirav · Z";
     const std::string addressDialog = "Z · 웹사이트(URL) 지정";
