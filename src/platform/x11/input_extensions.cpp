@@ -21,8 +21,10 @@ bool hasXInput2(::Display* display) {
     if (XQueryExtension(display, "XInputExtension", &opcode, &event, &error) != True) {
         return false;
     }
+    // Announcing 2.2 also asks for raw events while another client holds a grab, which is
+    // how the tap hears the release of a press it handed on.
     int major = 2;
-    int minor = 0;
+    int minor = 2;
     return XIQueryVersion(display, &major, &minor) == Success && major >= 2;
 }
 

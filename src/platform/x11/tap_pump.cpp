@@ -26,7 +26,8 @@ TapPump::TapPump(Display& display, Callback callback, DroppedPress dropped)
     : display_(display),
       callback_(std::move(callback)),
       dropped_(std::move(dropped)),
-      mKey_(XKeysymToKeycode(display.get(), XK_m)) {}
+      mKey_(XKeysymToKeycode(display.get(), XK_m)),
+      rawReleases_(display) {}
 
 int TapPump::dispatchPending() {
     int handled = 0;
@@ -50,9 +51,12 @@ bool TapPump::waitAndDispatch(std::chrono::milliseconds timeout) {
 }
 
 void TapPump::handleEvent(const XEvent& event) {
+    if (const std::optional<unsigned int> released = rawReleases_.releasedButton(event)) {
+        reportReleaseOfPassedPress(*released);
+        return;
+    }
     if (event.type == MappingNotify) {
-        refreshKeyboardMapping(event);
-        mKey_ = XKeysymToKeycode(display_.get(), XK_m);
+        followMappingChange(event);
         return;
     }
     const std::optional<platform::Event> translated = translateEvent(event, mKey_);
@@ -65,7 +69,46 @@ void TapPump::handleEvent(const XEvent& event) {
         answer = TapAnswer::swallow;
     }
     answerServer(event, answer);
+    trackPassedPress(event, answer);
     trackHold(event, answer);
+}
+
+void TapPump::followMappingChange(const XEvent& event) {
+    refreshKeyboardMapping(event);
+    if (event.xmapping.request == MappingPointer) {
+        rawReleases_.refreshButtonMap();
+    }
+    mKey_ = XKeysymToKeycode(display_.get(), XK_m);
+}
+
+void TapPump::trackPassedPress(const XEvent& event, TapAnswer answer) {
+    if (event.type == ButtonPress && answer == TapAnswer::pass) {
+        passedButtons_ |= maskOfButton(event.xbutton.button);
+    }
+}
+
+// The window that got a handed-on press gets its release straight from the server; the
+// callback still hears of it, so its view of the buttons stays whole.
+void TapPump::reportReleaseOfPassedPress(unsigned int button) {
+    const unsigned int mask = maskOfButton(button);
+    if ((passedButtons_ & mask) == 0) {
+        return;
+    }
+    passedButtons_ &= ~mask;
+    XEvent release{};
+    release.xbutton.type = ButtonRelease;
+    release.xbutton.button = button;
+    release.xbutton.state = mask;
+    Window root = 0;
+    Window child = 0;
+    int x = 0;
+    int y = 0;
+    unsigned int state = 0;
+    XQueryPointer(display_.get(), display_.root(), &root, &child, &release.xbutton.x_root,
+                  &release.xbutton.y_root, &x, &y, &state);
+    if (const std::optional<platform::Event> translated = translateEvent(release, mKey_)) {
+        ask(*translated);
+    }
 }
 
 TapAnswer TapPump::ask(const platform::Event& event) const {

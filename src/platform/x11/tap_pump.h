@@ -8,6 +8,7 @@
 #include "platform/event.h"
 #include "platform/x11/display.h"
 #include "platform/x11/key_grab.h"
+#include "platform/x11/raw_releases.h"
 #include "platform/x11/tap_answer.h"
 
 namespace velmor::x11 {
@@ -39,6 +40,9 @@ private:
     TapAnswer ask(const platform::Event& event) const;
     void answerServer(const XEvent& event, TapAnswer answer);
     void trackHold(const XEvent& event, TapAnswer answer);
+    void followMappingChange(const XEvent& event);
+    void trackPassedPress(const XEvent& event, TapAnswer answer);
+    void reportReleaseOfPassedPress(unsigned int button);
 
     Display& display_;
     Callback callback_;
@@ -46,6 +50,9 @@ private:
     KeyCode mKey_;
     bool holding_ = false;
     std::optional<KeyGrab> mKeyGrab_;
+    RawReleases rawReleases_;
+    // Buttons whose press was handed on and whose release the tap has not heard of yet.
+    unsigned int passedButtons_ = 0;
 };
 
 }  // namespace velmor::x11
