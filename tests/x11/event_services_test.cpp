@@ -296,6 +296,9 @@ TEST_F(EventServicesTest, ScrollPostedFromAnotherThreadArrivesAsWheelClicks) {
         services_->post(*services_->createScrollWheelEvent(*source, ScrollUnit::line, 1, -3));
         // A button the server has never heard of is refused, and the program lives on.
         services_->post(*services_->createMouseEvent(*source, type::kOtherMouseDown, inClient, 40));
+        // The side button the event services number 3 is the X server's button 8.
+        services_->post(*services_->createMouseEvent(*source, type::kOtherMouseDown, inClient, 3));
+        services_->post(*services_->createMouseEvent(*source, type::kOtherMouseUp, inClient, 3));
     }).join();
     const int clicks = 2 * 2000 / kPixelsPerWheelClick;
     EXPECT_TRUE(client_->waitFor("ButtonPress 4 state=0x0", clicks));
@@ -303,6 +306,7 @@ TEST_F(EventServicesTest, ScrollPostedFromAnotherThreadArrivesAsWheelClicks) {
     ASSERT_TRUE(markerArrives());
     EXPECT_EQ(client_->count("ButtonPress 4 state=0x0"), clicks);
     EXPECT_EQ(client_->count("ButtonPress 5 state=0x0"), 3);
+    EXPECT_EQ(client_->count("ButtonPress 8 state=0x0"), 1);
 }
 
 }  // namespace
