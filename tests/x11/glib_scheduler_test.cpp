@@ -49,31 +49,6 @@ TEST(GlibSchedulerTest, MainBlocksKeepEachThreadsOrder) {
     }
 }
 
-TEST(GlibSchedulerTest, SerialQueuesRunInOrderApartFromEachOtherAndMayQuitTheLoop) {
-    GlibScheduler scheduler;
-    LoopGuard guard(scheduler);
-    std::vector<int> order;  // unguarded: only the one serial thread writes it
-    std::promise<void> otherLabelRan;
-    bool otherLabelWasFree = false;
-
-    // Held here until another label's queue runs: labels must not share one thread.
-    scheduler.asyncSerial("first", [&, ran = otherLabelRan.get_future().share()] {
-        otherLabelWasFree = ran.wait_for(30s) == std::future_status::ready;
-    });
-    for (int block = 0; block < 200; ++block) {
-        scheduler.asyncSerial("first", [&, block] { order.push_back(block); });
-    }
-    scheduler.asyncSerial("second", [&] { otherLabelRan.set_value(); });
-    scheduler.asyncSerial("first", [&] { scheduler.quitMainLoop(); });
-    scheduler.runMainLoop();
-
-    ASSERT_FALSE(guard.expired());
-    EXPECT_TRUE(otherLabelWasFree);
-    std::vector<int> expected(200);
-    std::iota(expected.begin(), expected.end(), 0);
-    EXPECT_EQ(order, expected);
-}
-
 TEST(GlibSchedulerTest, DestructionFinishesQueuedBackgroundBlocksAndDropsMainOnes) {
     std::atomic<int> finished = 0;
     auto captured = std::make_shared<int>(0);

@@ -8,19 +8,6 @@ namespace {
 
 constexpr int kFirstButton = 1000;
 
-platform::MenuItem* findItem(std::vector<platform::MenuItem>& items,
-                             const std::string& identifier) {
-    for (platform::MenuItem& item : items) {
-        if (!identifier.empty() && item.identifier == identifier) {
-            return &item;
-        }
-        if (platform::MenuItem* found = findItem(item.submenu, identifier)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 int closingButton(const platform::Alert& alert) {
@@ -33,20 +20,13 @@ int closingButton(const platform::Alert& alert) {
 TerminalUi::TerminalUi(std::ostream& out, std::function<void()> terminate)
     : out_(out), terminate_(std::move(terminate)) {}
 
+// Where GTK cannot open the display there is no tray to show the menu in.
 void TerminalUi::showStatusItem(const platform::StatusItem&,
-                                const std::vector<platform::MenuItem>& menu) {
-    menu_ = menu;
-}
+                                const std::vector<platform::MenuItem>&) {}
 
-void TerminalUi::menuItemChanged(const platform::MenuItem& item) {
-    if (platform::MenuItem* shown = findItem(menu_, item.identifier)) {
-        *shown = item;
-    }
-}
+void TerminalUi::menuItemChanged(const platform::MenuItem&) {}
 
-void TerminalUi::submenuChanged(const platform::MenuItem& parent) {
-    menuItemChanged(parent);
-}
+void TerminalUi::submenuChanged(const platform::MenuItem&) {}
 
 platform::AlertResponse TerminalUi::runModalAlert(const platform::Alert& alert) {
     out_ << "velmor: " << alert.message << '\n';

@@ -10,9 +10,9 @@
 
 namespace velmor::x11 {
 
-// The program's face until the desktop has a tray menu and dialogs for it: alerts are told on
-// the terminal and answered as a person who closes them would, panels are cancelled, and the
-// menu waits for a tray to show it. Main thread only.
+// The program's face where GTK cannot open the display: alerts are told on the terminal and
+// answered as a person who closes them would, panels are cancelled, and there is no menu.
+// Main thread only.
 class TerminalUi : public platform::Ui {
 public:
     // `terminate` ends the program's main loop.
@@ -30,13 +30,9 @@ public:
     std::optional<std::string> resourcePath(const std::string& name,
                                             const std::string& type) override;
 
-    // The menu as the program last described it.
-    const std::vector<platform::MenuItem>& menu() const { return menu_; }
-
 private:
     std::ostream& out_;
     std::function<void()> terminate_;
-    std::vector<platform::MenuItem> menu_;
 };
 
 // The button a person who only closes the alert gives: the only one, or the last, which is
