@@ -130,9 +130,7 @@ protected:
     // in a call of their own: chained, xdotool sends them as events GTK ignores.
     bool answerDialog(const std::string& title, std::vector<std::string> keys) {
         keys.insert(keys.begin(), "key");
-        return session_.xdotool({"search", "--sync", "--name", literalPattern(title),
-                                 "windowactivate", "--sync"}) &&
-               session_.xdotool(keys);
+        return session_.activateWindow(literalPattern(title)) && session_.xdotool(keys);
     }
 
     // xdotool searches by regular expression; titles such as "(URL)" must match as written.

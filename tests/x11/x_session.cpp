@@ -91,6 +91,12 @@ bool XSession::xdotool(const std::vector<std::string>& arguments) const {
     return runToEnd(argv, name_) == 0;
 }
 
+bool XSession::activateWindow(const std::string& titlePattern) const {
+    return waitUntil([&] {
+        return xdotool({"search", "--name", titlePattern, "windowactivate", "--sync"});
+    });
+}
+
 bool XSession::screenshot(const std::filesystem::path& file) const {
     if (!installed("import")) {
         return false;

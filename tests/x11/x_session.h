@@ -24,6 +24,9 @@ public:
     std::optional<Display> connect() const { return Display::open(name_); }
     // Plays the user with xdotool; whether it succeeded.
     bool xdotool(const std::vector<std::string>& arguments) const;
+    // Brings the first window whose title matches the pattern to the front, waiting for it to
+    // appear. Retried: xdotool dies when a window vanishes while it walks the tree.
+    bool activateWindow(const std::string& titlePattern) const;
     ChildProcess start(const std::vector<std::string>& argv) const {
         return ChildProcess(argv, name_);
     }
