@@ -26,7 +26,10 @@ using platform::MenuItem;
 
 // GTK opens one display per process, so the tests share one session.
 XSession& sharedSession() {
+    // What the tests change in the toolkit's settings stays in this process.
+    static const bool settingsInMemory = g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
     static XSession session;
+    (void)settingsInMemory;
     return session;
 }
 
@@ -178,6 +181,26 @@ TEST_F(GtkUiTest, KoreanAlertIsDrawnAndReturnAnswersTheFirstButton) {
     EXPECT_EQ(response.button, 1000);
 }
 
+// What the open file chooser shows the user, read on the main thread: whether it has the
+// keyboard, and whether its location field (not its search field) has the focus.
+struct ChooserState {
+    std::atomic<bool> active{false};
+    std::atomic<bool> locationFocused{false};
+
+    void look() {
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* window = windows; window != nullptr; window = window->next) {
+            if (GTK_IS_FILE_CHOOSER_DIALOG(window->data)) {
+                GtkWindow* chooser = GTK_WINDOW(window->data);
+                GtkWidget* focus = gtk_window_get_focus(chooser);
+                active = gtk_window_is_active(chooser) != FALSE;
+                locationFocused = GTK_IS_ENTRY(focus) && !GTK_IS_SEARCH_ENTRY(focus);
+            }
+        }
+        g_list_free(windows);
+    }
+};
+
 TEST_F(GtkUiTest, FolderPanelAnswersTheFolderTypedIntoItsLocation) {
     const TempFolder temp;
     const std::filesystem::path& folder = temp.path();
@@ -186,9 +209,16 @@ TEST_F(GtkUiTest, FolderPanelAnswersTheFolderTypedIntoItsLocation) {
     // moment, and a slow client reads the key after the mapping is back.
     const std::unique_ptr<char, decltype(&g_free)> address(
         g_filename_to_uri((folder / "골라진").c_str(), nullptr, nullptr), &g_free);
+    ChooserState chooser;
+    const auto looking = scheduler_.scheduleRepeatingTimer(
+        0.02, [&] { chooser.look(); }, platform::TimerMode::firesAlways);
     bool typed = false;
     std::thread user([&] {
-        typed = onDialog("velmor-folder", {"ctrl+l"}) &&
+        // Like a person, waits for the chooser to take the keyboard before using it.
+        typed = sharedSession().activateWindow("velmor-folder") &&
+                waitUntil([&] { return chooser.active.load(); }) &&
+                onDialog("velmor-folder", {"ctrl+l"}) &&
+                waitUntil([&] { return chooser.locationFocused.load(); }) &&
                 typeText(std::string(address.get()) + "/") && onDialog("velmor-folder", {"Return"});
     });
     platform::OpenPanel panel;
