@@ -12,6 +12,9 @@ namespace {
 
 using namespace velmor;
 
+// Events are stamped a millisecond apart from a realistic uptime on.
+constexpr platform::InputTime kFirstEventTime = 3600ULL * 1'000'000'000;
+
 struct TapBench {
     TapBench()
         : home(std::filesystem::temp_directory_path() / "velmor-bench-event-tap"),
@@ -95,10 +98,12 @@ void BM_ReleaseDispatchOf3000PointStroke(benchmark::State& state) {
         bench.platform.clearRecords();
         bench.controller.beginGestureAtPoint(pointAt(0));
         for (int i = 1; i < 3000; ++i) {
-            bench.controller.recordGesturePoint(pointAt(i));
+            bench.controller.recordGesturePoint(
+                pointAt(i), kFirstEventTime + i * platform::kNanosecondsPerMillisecond);
         }
         state.ResumeTiming();
-        bench.controller.finishGestureAtPoint(pointAt(2999));
+        bench.controller.finishGestureAtPoint(
+            pointAt(2999), kFirstEventTime + 2999 * platform::kNanosecondsPerMillisecond);
     }
     state.counters["trace"] = static_cast<double>(bench.controller.stroke().trace.size());
 }

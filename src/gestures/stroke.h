@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/point.h"
+#include "platform/event.h"
 #include "platform/workspace.h"
 
 namespace velmor {
@@ -29,9 +30,10 @@ struct Stroke {
     std::vector<Point> trace;
     std::optional<platform::RunningApplication> gestureTargetApp;
     bool mComboActive = false;  // M was held when the button went down, or pressed during
-    // The down-up kick: a pause between the downward and the upward part.
-    double lastDownMovementTime = 0.0;
-    double upwardStartTime = 0.0;
+    // The down-up kick: a pause between the downward and the upward part, timed by the
+    // events themselves; 0 means "not yet".
+    platform::InputTime lastDownMovementTime = 0;
+    platform::InputTime upwardStartTime = 0;
     bool upwardStarted = false;
     bool kickPauseDetected = false;
     double upwardTravel = 0.0;

@@ -12,7 +12,8 @@ namespace type = platform::event_type;
 namespace field = platform::event_field;
 
 constexpr std::int64_t kMiddleButton = 2;
-constexpr double kVolumeStepMinimumInterval = 0.11;
+constexpr platform::InputTime kVolumeStepMinimumInterval =
+    110 * platform::kNanosecondsPerMillisecond;
 
 }  // namespace
 
@@ -38,7 +39,7 @@ TapResult VLMouseController::handleEvent(std::uint32_t eventType, const platform
             if (!rightDown_) {
                 return TapResult::pass;
             }
-            recordGesturePoint(event.location);
+            recordGesturePoint(event.location, event.timestamp);
             return TapResult::swallow;
         case type::kScrollWheel:
             return routeScrollWheel(event);
@@ -99,7 +100,7 @@ TapResult VLMouseController::routeRightUp(const platform::Event& event) {
     }
     rightDown_ = false;
     if (!volumeWheelUsed_ && !middleComboUsed_) {
-        finishGestureAtPoint(event.location);
+        finishGestureAtPoint(event.location, event.timestamp);
     } else {
         volumeWheelUsed_ = false;
         middleComboUsed_ = false;
@@ -117,7 +118,8 @@ TapResult VLMouseController::routeScrollWheel(const platform::Event& event) {
 }
 
 void VLMouseController::makeVolumeStepIfGateAllows(const platform::Event& event) {
-    const double now = platform_.scheduler().absoluteTime();
+    // Unsigned: an event stamped before the last step (another device's clock) passes.
+    const platform::InputTime now = event.timestamp;
     if (now - volumeWheelLastTick_ < kVolumeStepMinimumInterval) {
         return;
     }

@@ -48,8 +48,8 @@ void VLMouseController::tapWatchdogFired() {
     ensureEventTapEnabled();
 }
 
-void VLMouseController::finishGestureAtPoint(Point point) {
-    recordGesturePoint(point);
+void VLMouseController::finishGestureAtPoint(Point point, platform::InputTime time) {
+    recordGesturePoint(point, time);
     GestureDispatch(platform_, stroke_).run(point);
 }
 

@@ -37,14 +37,15 @@ public:
 
     // Stroke tracking.
     void beginGestureAtPoint(Point point);
-    void recordGesturePoint(Point point);
+    // The point of an event that happened at `time`.
+    void recordGesturePoint(Point point, platform::InputTime time);
     void appendDirection(int code, double distance);
     bool hasDirections(std::span<const int> pattern, double minimum) const {
         return stroke_.hasDirections(pattern, minimum);
     }
 
     // Hands the finished stroke to the dispatch chain, inside the callback on release.
-    void finishGestureAtPoint(Point point);
+    void finishGestureAtPoint(Point point, platform::InputTime time);
 
     // +1 clockwise circle, -1 counter-clockwise, 0 none; reads the trace only.
     int circleLaunchDirection() const { return VLCircleLaunchDirection(stroke_.trace); }
@@ -52,7 +53,7 @@ public:
     // What the current or last right-button hold measured.
     const Stroke& stroke() const { return stroke_; }
     // The last moment a wheel turn stepped the volume, 0 when none has.
-    double volumeWheelLastTick() const { return volumeWheelLastTick_; }
+    platform::InputTime volumeWheelLastTick() const { return volumeWheelLastTick_; }
 
 private:
     platform::TapResult routeKey(std::uint32_t type, const platform::Event& event);
@@ -63,7 +64,7 @@ private:
     platform::TapResult routeOtherMouseDown(const platform::Event& event);
     platform::TapResult routeOtherMouseUp(const platform::Event& event);
     void makeVolumeStepIfGateAllows(const platform::Event& event);
-    void trackDownUpKick(Point point);
+    void trackDownUpKick(Point point, platform::InputTime time);
     void beginGesture(Point point, std::optional<platform::RunningApplication> target);
 
     platform::Platform& platform_;
@@ -75,7 +76,7 @@ private:
     bool middleComboPressed_ = false;
     bool middleComboUsed_ = false;
     bool volumeWheelUsed_ = false;
-    double volumeWheelLastTick_ = 0.0;
+    platform::InputTime volumeWheelLastTick_ = 0;
     bool suppressMKeyUp_ = false;
     // A hold that began in an excluded application: every event of it is passed on.
     bool passingHold_ = false;

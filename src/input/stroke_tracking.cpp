@@ -9,7 +9,8 @@ constexpr double kSegmentDeadZone = 28.0;
 constexpr double kAxisDominance = 1.15;
 constexpr double kTraceSpacing = 3.0;
 constexpr double kKickStepThreshold = 1.5;
-constexpr double kKickPauseMinimum = 0.3;
+constexpr platform::InputTime kKickPauseMinimum = 300 * platform::kNanosecondsPerMillisecond;
+constexpr double kNanosecondsPerSecond = 1e9;
 }  // namespace
 
 int VLDirectionForDelta(double dx, double dy) {
@@ -48,12 +49,12 @@ void VLMouseController::beginGesture(Point point,
     stroke_.trace = std::move(trace);
 }
 
-void VLMouseController::recordGesturePoint(Point point) {
+void VLMouseController::recordGesturePoint(Point point, platform::InputTime time) {
     if (distanceBetween(stroke_.lastPoint, point) >= kTraceSpacing &&
         stroke_.trace.size() < kMaxTracePoints) {
         stroke_.trace.push_back(point);
     }
-    trackDownUpKick(point);
+    trackDownUpKick(point, time);
     stroke_.lastPoint = point;
 
     const double dx = point.x - stroke_.segmentAnchor.x;
@@ -65,18 +66,19 @@ void VLMouseController::recordGesturePoint(Point point) {
     }
 }
 
-void VLMouseController::trackDownUpKick(Point point) {
+void VLMouseController::trackDownUpKick(Point point, platform::InputTime time) {
     const double dy = point.y - stroke_.lastPoint.y;
     if (dy > kKickStepThreshold && !stroke_.upwardStarted) {
-        stroke_.lastDownMovementTime = platform_.scheduler().absoluteTime();
+        stroke_.lastDownMovementTime = time;
         stroke_.downwardTravel += dy;
     } else if (dy < -kKickStepThreshold && stroke_.lastDownMovementTime > 0) {
         if (!stroke_.upwardStarted) {
-            const double now = platform_.scheduler().absoluteTime();
+            // Whole nanoseconds, so that a pause of exactly the minimum counts as one.
+            const platform::InputTime pause = time - stroke_.lastDownMovementTime;
             stroke_.upwardStarted = true;
-            stroke_.upwardStartTime = now;
-            stroke_.kickMeasuredPause = now - stroke_.lastDownMovementTime;
-            stroke_.kickPauseDetected = stroke_.kickMeasuredPause >= kKickPauseMinimum;
+            stroke_.upwardStartTime = time;
+            stroke_.kickMeasuredPause = static_cast<double>(pause) / kNanosecondsPerSecond;
+            stroke_.kickPauseDetected = pause >= kKickPauseMinimum;
         }
         stroke_.upwardTravel += -dy;
     }

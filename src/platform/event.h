@@ -23,6 +23,13 @@ inline constexpr std::uint32_t kTapDisabledByTimeout = 0xFFFFFFFEu;
 inline constexpr std::uint32_t kTapDisabledByUserInput = 0xFFFFFFFFu;
 }  // namespace event_type
 
+// When an input event happened: nanoseconds on the system's monotonic input clock (the
+// machine's uptime on a Mac, the X server's time on X11, the virtual clock on the sim). Input
+// timing reads it rather than a clock at the moment of handling, so neither a stalled main
+// loop nor a step of the wall clock changes what the user did. Never 0 for a tapped event.
+using InputTime = std::uint64_t;
+inline constexpr InputTime kNanosecondsPerMillisecond = 1'000'000;
+
 // Integer field numbers of the event services.
 namespace event_field {
 inline constexpr int kMouseButtonNumber = 3;
@@ -43,6 +50,7 @@ public:
     std::uint32_t type = 0;
     Point location;
     std::uint64_t flags = 0;
+    InputTime timestamp = 0;
 
     // 0 for a field that was never set, as the event services answer.
     std::int64_t integerField(int field) const;

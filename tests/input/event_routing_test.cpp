@@ -51,7 +51,7 @@ TEST_F(EventRouting, WheelDuringHoldStepsVolumeThroughTheGate) {
     EXPECT_EQ(send(makeWheelEvent(-3)), TapResult::pass);  // no hold: the application scrolls
     rightDown(10, 10);
     EXPECT_EQ(send(makeWheelEvent(-3)), TapResult::swallow);
-    const double firstTick = controller.volumeWheelLastTick();
+    const platform::InputTime firstTick = controller.volumeWheelLastTick();
     platform.simScheduler().passTime(0.05);
     EXPECT_EQ(send(makeWheelEvent(-3)), TapResult::swallow);
     platform.simScheduler().passTime(0.2);
@@ -78,6 +78,17 @@ TEST_F(EventRouting, WheelDuringHoldStepsVolumeThroughTheGate) {
     rightDown(10, 10);
     rightUp(10, 10);
     EXPECT_EQ(records("mouse").size(), 2u);
+}
+
+TEST_F(EventRouting, WheelGateOpensExactlyAfterItsInterval) {
+    rightDown(10, 10);
+    send(makeWheelEvent(-1));
+    platform.simScheduler().passTime(0.109);
+    send(makeWheelEvent(-1));
+    EXPECT_EQ(records("process").size(), 1u);
+    platform.simScheduler().passTime(0.001);  // 0.11 s after the step it gated on
+    send(makeWheelEvent(-1));
+    EXPECT_EQ(records("process").size(), 2u);
 }
 
 TEST_F(EventRouting, ReversedDirectionAndFailedStepsAreReadAtEveryStep) {
@@ -113,6 +124,18 @@ TEST_F(EventRouting, MiddleButton) {
     EXPECT_EQ(mediaPosted[0].fields.at("data1"), Value::integer(0x100A00));
     EXPECT_TRUE(records("mouse").empty());
     EXPECT_TRUE(records("key").empty());
+
+    // A middle click inside a hold, then the release: the hold's middle state is over, and
+    // the next middle click alone takes the capture again instead of playing or pausing.
+    rightDown(10, 10);
+    send(makeButtonEvent(type::kOtherMouseDown, 2));
+    send(makeButtonEvent(type::kOtherMouseUp, 2));
+    rightUp(10, 10);
+    platform.clearRecords();
+    send(makeButtonEvent(type::kOtherMouseDown, 2));
+    send(makeButtonEvent(type::kOtherMouseUp, 2));
+    EXPECT_EQ(records("key").size(), 2u);
+    EXPECT_TRUE(records("media").empty());
 
     // Other buttons pass.
     EXPECT_EQ(send(makeButtonEvent(type::kOtherMouseDown, 3)), TapResult::pass);

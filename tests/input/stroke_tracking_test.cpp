@@ -88,6 +88,18 @@ TEST_F(StrokeTracking, DownUpKickMeasuresThePause) {
     EXPECT_FALSE(controller.stroke().kickPauseDetected);
 }
 
+TEST_F(StrokeTracking, APauseOfExactlyThreeTenthsIsAKick) {
+    // Timed by the events' own stamps, in whole nanoseconds: the bound itself counts.
+    for (const auto& [pause, kick] : {std::pair{0.3, true}, std::pair{0.299, false}}) {
+        draw({0, 0}, {{0, 20}, {0, 50}});
+        platform.simScheduler().passTime(pause);
+        rightDrag(0, 20);
+        EXPECT_EQ(controller.stroke().kickMeasuredPause, pause);
+        EXPECT_EQ(controller.stroke().kickPauseDetected, kick) << pause;
+        rightUp(0, 20);
+    }
+}
+
 TEST_F(StrokeTracking, UpwardMovementFirstLeavesTheKickAtRest) {
     draw({0, 0}, {{0, 50}});  // a whole kick first, so that the next stroke must reset it
     platform.simScheduler().passTime(0.5);
@@ -95,15 +107,15 @@ TEST_F(StrokeTracking, UpwardMovementFirstLeavesTheKickAtRest) {
     ASSERT_TRUE(controller.stroke().kickPauseDetected);
 
     draw({0, 100}, {{0, 80}, {0, 60}});
-    EXPECT_EQ(controller.stroke().lastDownMovementTime, 0.0);
-    EXPECT_EQ(controller.stroke().upwardStartTime, 0.0);
+    EXPECT_EQ(controller.stroke().lastDownMovementTime, 0u);
+    EXPECT_EQ(controller.stroke().upwardStartTime, 0u);
     EXPECT_FALSE(controller.stroke().upwardStarted);
     EXPECT_FALSE(controller.stroke().kickPauseDetected);
     EXPECT_EQ(controller.stroke().kickMeasuredPause, 0.0);
     EXPECT_EQ(controller.stroke().upwardTravel, 0.0);
     EXPECT_EQ(controller.stroke().downwardTravel, 0.0);
     rightDrag(0, 90);
-    EXPECT_GT(controller.stroke().lastDownMovementTime, 0.0);
+    EXPECT_GT(controller.stroke().lastDownMovementTime, 0u);
     EXPECT_DOUBLE_EQ(controller.stroke().downwardTravel, 30.0);
 }
 

@@ -14,8 +14,14 @@ class SimClock {
 public:
     // 2026-12-06 09:00:00 UTC in seconds since 2001-01-01.
     static constexpr double kStartAbsoluteTime = 818240400.0;
+    // Three hours after the machine started.
+    static constexpr std::uint64_t kStartUptimeNanoseconds = 3ULL * 3600 * 1'000'000'000;
 
     double absoluteTime() const { return kStartAbsoluteTime + elapsed(); }
+    // The machine's uptime, as input events are stamped: it too starts at a realistic moment.
+    std::uint64_t uptimeNanoseconds() const {
+        return kStartUptimeNanoseconds + static_cast<std::uint64_t>(nanoseconds_);
+    }
     // Virtual seconds since the simulation started.
     double elapsed() const { return static_cast<double>(nanoseconds_) / 1e9; }
 

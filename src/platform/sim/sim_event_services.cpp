@@ -242,7 +242,11 @@ bool SimEventServices::postSystemDefined(const platform::SystemDefinedEvent& eve
     return true;
 }
 
-TapResult SimEventServices::deliverEvent(const Event& event) {
+TapResult SimEventServices::deliverEvent(const Event& userEvent) {
+    Event event = userEvent;
+    if (event.timestamp == 0) {
+        event.timestamp = scheduler_.inputTime();  // the moment it is delivered
+    }
     if (isMouseType(event.type)) {
         movePointer(event.location);
     }

@@ -48,7 +48,8 @@ public:
     bool postSystemDefined(const platform::SystemDefinedEvent& event) override;
 
     // Hands one event of the user to the taps, newest first, as the system does; records it,
-    // then runs the queues to idle. Pass when no enabled tap in the run loop wants it.
+    // then runs the queues to idle. Pass when no enabled tap in the run loop wants it. An
+    // event without a timestamp is stamped with the moment it is delivered.
     platform::TapResult deliverEvent(const platform::Event& event);
     // The system switches the newest tap off and tells its callback why. False when there is
     // no tap.

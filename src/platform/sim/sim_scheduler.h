@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/event.h"
 #include "platform/scheduler.h"
 #include "platform/sim/sim_clock.h"
 
@@ -48,6 +49,8 @@ public:
     bool quitRequested() const { return quitRequested_; }
     double absoluteTime() const override { return clock_.absoluteTime(); }
     double secondsSince1970() const override;
+    // Now on the input clock that stamps the user's events.
+    platform::InputTime inputTime() const { return clock_.uptimeNanoseconds(); }
     // Moves the clock without firing timers, as a sleeping background thread would see it.
     void sleepMicroseconds(unsigned microseconds) override;
 

@@ -16,6 +16,22 @@ unsigned int maskOfButton(unsigned int button) {
     return button >= Button1 && button <= Button5 ? Button1Mask << (button - Button1) : 0;
 }
 
+// The server's time of the events the pump translates; 0 for the one it makes itself.
+Time serverTime(const XEvent& event) {
+    switch (event.type) {
+        case ButtonPress:
+        case ButtonRelease:
+            return event.xbutton.time;
+        case MotionNotify:
+            return event.xmotion.time;
+        case KeyPress:
+        case KeyRelease:
+            return event.xkey.time;
+        default:
+            return 0;
+    }
+}
+
 bool isPointerEvent(const XEvent& event) {
     return event.type == ButtonPress || event.type == ButtonRelease || event.type == MotionNotify;
 }
@@ -59,7 +75,7 @@ void TapPump::handleEvent(const XEvent& event) {
         followMappingChange(event);
         return;
     }
-    const std::optional<platform::Event> translated = translateEvent(event, mKey_);
+    const std::optional<platform::Event> translated = translate(event);
     TapAnswer answer = translated ? ask(*translated) : TapAnswer::pass;
     const bool pressDuringHold = holding_ && event.type == ButtonPress;
     if (pressDuringHold && answer == TapAnswer::pass) {
@@ -106,9 +122,18 @@ void TapPump::reportReleaseOfPassedPress(unsigned int button) {
     unsigned int state = 0;
     XQueryPointer(display_.get(), display_.root(), &root, &child, &release.xbutton.x_root,
                   &release.xbutton.y_root, &x, &y, &state);
-    if (const std::optional<platform::Event> translated = translateEvent(release, mKey_)) {
+    if (std::optional<platform::Event> translated = translateEvent(release, mKey_)) {
+        translated->timestamp = timeline_.newest();  // heard of just now, after the newest
         ask(*translated);
     }
+}
+
+std::optional<platform::Event> TapPump::translate(const XEvent& event) {
+    std::optional<platform::Event> translated = translateEvent(event, mKey_);
+    if (translated) {
+        translated->timestamp = timeline_.stamp(static_cast<std::uint32_t>(serverTime(event)));
+    }
+    return translated;
 }
 
 TapAnswer TapPump::ask(const platform::Event& event) const {

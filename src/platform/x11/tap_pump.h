@@ -9,6 +9,7 @@
 #include "platform/x11/display.h"
 #include "platform/x11/key_grab.h"
 #include "platform/x11/raw_releases.h"
+#include "platform/x11/server_timeline.h"
 #include "platform/x11/tap_answer.h"
 
 namespace velmor::x11 {
@@ -37,6 +38,9 @@ public:
     bool holding() const { return holding_; }
 
 private:
+    // The event as the routing sees it, stamped on the input clock; nothing when it has no
+    // meaning there.
+    std::optional<platform::Event> translate(const XEvent& event);
     TapAnswer ask(const platform::Event& event) const;
     void answerServer(const XEvent& event, TapAnswer answer);
     void trackHold(const XEvent& event, TapAnswer answer);
@@ -51,6 +55,7 @@ private:
     bool holding_ = false;
     std::optional<KeyGrab> mKeyGrab_;
     RawReleases rawReleases_;
+    ServerTimeline timeline_;
     // Buttons whose press was handed on and whose release the tap has not heard of yet.
     unsigned int passedButtons_ = 0;
 };
