@@ -1,6 +1,9 @@
 #pragma once
 
 #include <clocale>
+#if defined(__APPLE__)
+#include <xlocale.h>  // the per-thread locales
+#endif
 
 namespace velmor {
 

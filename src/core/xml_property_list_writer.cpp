@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/property_list.h"
+#include "core/string_format.h"
 #include "core/xml_date_text.h"
 
 namespace velmor {
@@ -36,11 +37,7 @@ std::string realText(double number) {
     if (number == 0.0) {
         return "0.0";
     }
-    // to_chars is "%.17g" without the locale's decimal separator.
-    std::array<char, 32> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), number,
-                                      std::chars_format::general, 17);
-    return std::string(text.data(), result.ptr);
+    return formatString("%.17g", number);
 }
 
 std::string integerText(const Value::Integer& number) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/string_format.h"
+
 namespace velmor::platform {
 
 namespace {
@@ -37,9 +39,7 @@ std::string numberDescription(const Value& number) {
                 : std::to_chars(first, last, integer->value);
         return std::string(first, result.ptr);
     }
-    const double real = number.numberAsDouble().value_or(0.0);
-    const auto result = std::to_chars(first, last, real, std::chars_format::general, 16);
-    return std::string(first, result.ptr);
+    return formatString("%.16g", number.numberAsDouble().value_or(0.0));
 }
 
 // The leading decimal integer after blanks and an optional sign, clamped to the int64

@@ -1,8 +1,8 @@
 #include "replay/json_text.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "core/number_text.h"
 #include "core/text.h"
 
 namespace velmor {
@@ -53,7 +53,7 @@ void appendDictionary(std::string& out, const Value::Dictionary& entries, Contro
 }
 
 void appendReal(std::string& out, double number) {
-    out += std::isfinite(number) ? shortestNumberText(number) : "null";
+    out += std::isfinite(number) ? shortestRealText(number) : "null";
 }
 
 void appendNumber(std::string& out, const Value& value) {
@@ -104,12 +104,6 @@ void appendJsonValue(std::string& out, const Value& value, ControlEscapes escape
         }
         out += '"';
     }
-}
-
-std::string shortestNumberText(double number) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
-    return std::string(buffer, result.ptr);
 }
 
 }  // namespace velmor

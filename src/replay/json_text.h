@@ -21,7 +21,4 @@ void appendJsonString(std::string& out, std::string_view text,
 void appendJsonValue(std::string& out, const Value& value,
                      ControlEscapes escapes = ControlEscapes::unicode);
 
-// The shortest text that reads back as the same double.
-std::string shortestNumberText(double number);
-
 }  // namespace velmor

@@ -1,9 +1,9 @@
 #include "replay/replay_clock.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 
+#include "core/number_text.h"
 #include "core/string_format.h"
 #include "platform/files.h"
 
@@ -22,12 +22,11 @@ std::optional<double> savedAbsoluteTime(const std::filesystem::path& home) {
     if (!text) {
         return std::nullopt;
     }
-    double seconds = 0.0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), seconds);
-    if (error != std::errc()) {
+    const auto seconds = readRealPrefix(*text, RealNotation::general);
+    if (!seconds) {
         return std::nullopt;
     }
-    return seconds;
+    return seconds->value;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "core/number_text.h"
 #include "core/text.h"
 
 namespace velmor {
@@ -76,14 +77,11 @@ std::optional<std::vector<SessionWord>> splitSessionLine(std::string_view line,
 }
 
 std::optional<double> sessionNumber(std::string_view word) {
-    double value = 0.0;
-    const auto [end, failure] =
-        std::from_chars(word.data(), word.data() + word.size(), value, std::chars_format::fixed);
-    if (word.empty() || failure != std::errc() || end != word.data() + word.size() ||
-        !std::isfinite(value)) {
+    const auto number = readRealPrefix(word, RealNotation::fixed);
+    if (!number || number->length != word.size() || !std::isfinite(number->value)) {
         return std::nullopt;
     }
-    return value;
+    return number->value;
 }
 
 std::optional<long long> sessionInteger(std::string_view word) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/number_text.h"
 #include "core/string_format.h"
 #include "replay/json_text.h"
 
@@ -46,7 +47,7 @@ std::string_view nullableKey(std::string_view kind) {
 
 std::string timeText(double t) {
     // Virtual time to the microsecond; sums of intervals leave noise in the last digits.
-    return shortestNumberText(std::round(t * 1e6) / 1e6);
+    return shortestRealText(std::round(t * 1e6) / 1e6);
 }
 
 // Calls visit(key, value) in reading order; value is null for a nullable key that is absent,

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/number_text.h"
 #include "core/property_list.h"
 #include "core/string_format.h"
 
@@ -53,6 +54,8 @@ TEST(ProcessLocale, NumbersInLogLinesAndPropertyListsKeepTheirPoint) {
     const std::string written = serializeXmlPropertyList(Value::real(2.5));
     EXPECT_NE(written.find("<real>2.5</real>"), std::string::npos) << written;
     EXPECT_EQ(parsePropertyList(written), Value::real(2.5));
+    EXPECT_EQ(shortestRealText(2.5), "2.5");
+    EXPECT_EQ(readRealPrefix("2.5", RealNotation::fixed)->length, 3u);
 }
 
 }  // namespace
