@@ -18,11 +18,11 @@ set(allowed_sync core platform log web letters studio)
 set(allowed_app core platform log web letters gestures input studio sync)
 set(allowed_replay core platform platform/sim platform/macos_tables log web letters gestures input
                    studio sync app)
-set(allowed_desktop core platform platform/x11 log app)
+set(allowed_desktop core platform platform/x11 platform/macos platform/macos_tables log app)
 set(allowed_. app replay platform desktop)
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src" "${SOURCE_DIR}/src/*.h"
-     "${SOURCE_DIR}/src/*.cpp")
+     "${SOURCE_DIR}/src/*.cpp" "${SOURCE_DIR}/src/*.mm")
 set(failures "")
 foreach(source ${sources})
   get_filename_component(folder "${source}" DIRECTORY)

@@ -29,3 +29,7 @@ if [ ! -f build-tsan/CMakeCache.txt ]; then
 fi
 cmake --build build-tsan -j "$(nproc 2>/dev/null || echo 2)" --target velmor_threaded_checks
 ctest --test-dir build-tsan -L threaded --output-on-failure
+
+# The Mac build, cross-compiled and linked against a macOS SDK where one lies in
+# /opt/macos-sdk (or $VELMOR_MACOS_SDK); without one it says how to get one.
+scripts/check-macos.sh "${VELMOR_MACOS_SDK:-/opt/macos-sdk}"

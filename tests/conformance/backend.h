@@ -53,6 +53,7 @@ struct BackendFactory {
 std::vector<BackendFactory> backendFactories();
 
 BackendFactory simBackend();
-BackendFactory x11Backend();  // only in builds with the X11 backend
+BackendFactory x11Backend();    // only in builds with the X11 backend
+BackendFactory macosBackend();  // only on a Mac
 
 }  // namespace velmor::conformance

@@ -7,6 +7,9 @@ std::vector<BackendFactory> backendFactories() {
 #ifdef VELMOR_CONFORMANCE_X11
     factories.push_back(x11Backend());
 #endif
+#ifdef VELMOR_CONFORMANCE_MACOS
+    factories.push_back(macosBackend());
+#endif
     return factories;
 }
 

@@ -31,6 +31,17 @@ TEST_F(StrokeTracking, SegmentsCloseOutsideTheDeadZoneAndMerge) {
     dragTo(120, 60, 10);
     EXPECT_EQ(controller.stroke().directions,
               (std::vector<int>{direction::kRight, direction::kDown, direction::kRight}));
+
+    // A segment needs a direction and a length above zero; a repeat lengthens the last one.
+    rightDown(0, 0);
+    controller.appendDirection(direction::kNone, 40);
+    controller.appendDirection(direction::kUp, 0);
+    controller.appendDirection(direction::kUp, -5);
+    EXPECT_TRUE(controller.stroke().directions.empty());
+    EXPECT_TRUE(controller.stroke().segmentLengths.empty());
+    controller.appendDirection(direction::kUp, 30);
+    controller.appendDirection(direction::kUp, 0.5);
+    EXPECT_EQ(controller.stroke().segmentLengths, (std::vector<double>{30.5}));
 }
 
 TEST_F(StrokeTracking, DirectionForDeltaBoundaries) {

@@ -20,6 +20,35 @@ std::string wellKnownApplicationPath(platform::WellKnownApplication application)
     return "/System/Applications/" + std::string(wellKnownApplicationName(application)) + ".app";
 }
 
+std::string_view wellKnownApplicationIdentifier(platform::WellKnownApplication application) {
+    switch (application) {
+        case platform::WellKnownApplication::notes:
+            return "com.apple.Notes";
+        case platform::WellKnownApplication::music:
+            return "com.apple.Music";
+        case platform::WellKnownApplication::systemSettings:
+            break;
+    }
+    return "com.apple.systempreferences";
+}
+
+std::vector<std::filesystem::path> applicationCandidates(std::string_view name,
+                                                         const std::filesystem::path& home) {
+    std::vector<std::filesystem::path> candidates;
+    // A name that is a path, or names a folder, would reach outside the folders.
+    if (name.empty() || name.find('/') != std::string_view::npos || name == "." || name == "..") {
+        return candidates;
+    }
+    const std::string bundle = std::string(name) + ".app";
+    for (const std::filesystem::path& folder :
+         {std::filesystem::path("/System/Applications"), std::filesystem::path("/Applications"),
+          home / "Applications", std::filesystem::path("/System/Applications/Utilities"),
+          std::filesystem::path("/Applications/Utilities")}) {
+        candidates.push_back(folder / bundle);
+    }
+    return candidates;
+}
+
 bool isWebBrowser(std::string_view bundleIdentifier) {
     // Built once, thread-safely, on first use; only read afterwards.
     static const std::set<std::string, std::less<>> identifiers{

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/paths.h"
 #include "platform/workspace.h"
@@ -14,6 +15,15 @@ namespace velmor::macos {
 // The application's name, as launched by name, and its bundle path.
 std::string_view wellKnownApplicationName(platform::WellKnownApplication application);
 std::string wellKnownApplicationPath(platform::WellKnownApplication application);
+
+// The bundle identifier of the application for the role; the same on every version of
+// macOS, also where System Preferences became System Settings.
+std::string_view wellKnownApplicationIdentifier(platform::WellKnownApplication application);
+
+// Where an application launched by its name may be installed, in the order the folders are
+// searched: the system's applications, the computer's, the user's, then the utilities.
+std::vector<std::filesystem::path> applicationCandidates(std::string_view name,
+                                                         const std::filesystem::path& home);
 
 // Whether the path's last component is an application bundle's name (ends in ".app").
 bool namesApplicationBundle(std::string_view path);
