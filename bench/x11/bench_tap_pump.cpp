@@ -44,7 +44,8 @@ void BM_DragEventToAnswer(benchmark::State& state) {
         state.SkipWithError("no Xvfb");
         return;
     }
-    x11::TapPump pump(*display, countDrag);
+    x11::PointerGrab grab(*display);
+    x11::TapPump pump(*display, grab, countDrag);
     int i = 0;
     for (auto _ : state) {
         pump.handleEvent(dragEvent(*display, display->root(), ++i));
@@ -65,7 +66,8 @@ void BM_DragFromSocketToAnswer(benchmark::State& state) {
     const Window window = XCreateSimpleWindow(tap->get(), tap->root(), 0, 0, 10, 10, 0, 0, 0);
     XSelectInput(tap->get(), window, ButtonMotionMask);
     XSync(tap->get(), False);
-    x11::TapPump pump(*tap, countDrag);
+    x11::PointerGrab grab(*tap);
+    x11::TapPump pump(*tap, grab, countDrag);
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -67,7 +67,8 @@ TEST_F(ActionsTest, ShortcutsReachTheFrontWindowWithOnlyTheirModifiersWhileTheUs
 
     // What cannot be posted is refused, not half-posted.
     PointerGrab grab(*display_);
-    EXPECT_FALSE(XTestPoster(*display_, grab).keyCombination({XK_Control_L}, NoSymbol));
+    const ButtonMap buttons;
+    EXPECT_FALSE(XTestPoster(*display_, grab, buttons).keyCombination({XK_Control_L}, NoSymbol));
     EXPECT_TRUE(heldModifierKeys(display_->get()).empty());
     EXPECT_FALSE(WheelPoster(":999").scroll(1));
 }

@@ -309,5 +309,112 @@ TEST_F(EventServicesTest, ScrollPostedFromAnotherThreadArrivesAsWheelClicks) {
     EXPECT_EQ(client_->count("ButtonPress 8 state=0x0"), 1);
 }
 
+// The replayed click waits until no button is held and the server has nothing more for the
+// tap: posted earlier, it would come back to the tap and be replayed again.
+TEST_F(EventServicesTest, AReplayedClickReachesTheWindowOnceWhateverIsHeldAndHoweverFast) {
+    ASSERT_TRUE(startTap([this](const Event& event) {
+        if (event.type == type::kRightMouseUp) {
+            replayRightClick(event.location);
+        }
+        return keepHold(event);
+    }));
+    ASSERT_TRUE(userInClient({"mousedown", "3", "mousedown", "1", "mouseup", "3", "mouseup", "1"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return received("ButtonRelease 3 state=0x400"); }));
+    ASSERT_TRUE(markerArrives());
+    EXPECT_EQ(client_->countStarting("ButtonPress 3"), 1);
+    EXPECT_EQ(seen(type::kRightMouseDown), 1);
+
+    // Two right clicks as fast as the user can make them: two clicks reach the window.
+    seen_.clear();
+    ASSERT_TRUE(userInClient({"click", "--repeat", "2", "--delay", "0", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return client_->count("ButtonRelease 3 state=0x400") == 3; }));
+    ASSERT_TRUE(markerArrives());
+    EXPECT_EQ(client_->countStarting("ButtonPress 3"), 3);
+    EXPECT_EQ(seen(type::kRightMouseDown), 2);
+}
+
+TEST_F(EventServicesTest, WhatTheProgramPostsFollowsTheUsersButtonMap) {
+    ASSERT_TRUE(startTap([this](const Event& event) {
+        if (event.type == type::kRightMouseUp) {
+            replayRightClick(event.location);
+        }
+        return keepHold(event);
+    }));
+    // Left-handed, with the wheel turned round, after the program started.
+    unsigned char map[256] = {};
+    const int buttons = XGetPointerMapping(display_->get(), map, sizeof map);
+    ASSERT_GE(buttons, 5);
+    std::swap(map[0], map[2]);
+    std::swap(map[3], map[4]);
+    ASSERT_EQ(XSetPointerMapping(display_->get(), map, buttons), MappingSuccess);
+    XSync(display_->get(), False);
+    loop_.runUntil([] { return true; });  // the tap hears of the change
+
+    // The user's left-hand button 1 is their secondary button: the tap's, and given back.
+    ASSERT_TRUE(userInClient({"click", "1"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return received("ButtonRelease 3"); }));
+    EXPECT_EQ(seen(type::kRightMouseDown), 1);
+    EXPECT_FALSE(received("ButtonPress 1"));
+
+    // Scrolling towards the top still scrolls towards the top.
+    std::thread([&] {
+        const auto source = services_->createEventSource();
+        services_->post(
+            *services_->createScrollWheelEvent(*source, platform::ScrollUnit::line, 1, 2));
+    }).join();
+    EXPECT_TRUE(loop_.runUntil([&] { return client_->count("ButtonPress 4 state=0x0") == 2; }));
+    EXPECT_FALSE(received("ButtonPress 5"));
+}
+
+TEST_F(EventServicesTest, TheMKeyIsTheHoldsBesideOtherProgramsShortcutsAndARefusalIsNotedOnce) {
+    const std::optional<Display> shortcuts = session_.connect();
+    ASSERT_TRUE(shortcuts);
+    const KeyCode m = XKeysymToKeycode(shortcuts->get(), XK_m);
+    // Super+M, as a window manager or a hotkey daemon binds it.
+    XGrabKey(shortcuts->get(), m, Mod4Mask, shortcuts->root(), False, GrabModeAsync, GrabModeAsync);
+    XSync(shortcuts->get(), False);
+    ASSERT_TRUE(startTap(keepHold));
+    ASSERT_TRUE(userInClient({"mousedown", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseDown) == 1; }));
+    ASSERT_TRUE(session_.xdotool({"key", "m", "mouseup", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; }));
+    ASSERT_TRUE(markerArrives());
+    EXPECT_EQ(seen(type::kKeyDown), 1);
+    EXPECT_FALSE(received("KeyPress m"));
+    EXPECT_TRUE(notes_.empty());
+
+    // A program that takes M itself keeps it; the gesture log hears of it once.
+    XGrabKey(shortcuts->get(), m, 0, shortcuts->root(), False, GrabModeAsync, GrabModeAsync);
+    XSync(shortcuts->get(), False);
+    for (int hold = 0; hold < 2; ++hold) {
+        ASSERT_TRUE(userInClient({"click", "3"}));
+        ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == hold + 2; }));
+    }
+    EXPECT_EQ(notes_,
+              std::vector<std::string>{"x11=m_key_not_grabbed reason=held_by_another_program"});
+}
+
+// Num Lock moved to another modifier while the program runs: presses made with it on are
+// still the tap's.
+TEST_F(EventServicesTest, ALockModifierMovedWhileRunningStillLeavesTheButtonsToTheTap) {
+    ASSERT_TRUE(startTap(keepHold));
+    ::Display* display = display_->get();
+    const KeyCode numLock = XKeysymToKeycode(display, XK_Num_Lock);
+    ASSERT_NE(numLock, 0);
+    XModifierKeymap* map = XGetModifierMapping(display);
+    map = XDeleteModifiermapEntry(map, numLock, Mod2MapIndex);
+    map = XInsertModifiermapEntry(map, numLock, Mod3MapIndex);
+    ASSERT_EQ(XSetModifierMapping(display, map), MappingSuccess);
+    XFreeModifiermap(map);
+    XSync(display, False);
+
+    loop_.runUntil([] { return true; });  // the tap hears of the change
+
+    ASSERT_TRUE(userInClient({"key", "Num_Lock", "click", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; }));
+    EXPECT_EQ(seen(type::kRightMouseDown), 1);
+    EXPECT_FALSE(received("ButtonPress 3"));
+}
+
 }  // namespace
 }  // namespace velmor::x11::testing

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     }
     std::ofstream log(argv[1]);
     log << "grabbed" << std::endl;
-    x11::TapPump pump(*display, [&](std::uint32_t type, const platform::Event&) {
+    x11::TapPump pump(*display, grab, [&](std::uint32_t type, const platform::Event&) {
         if (type == platform::event_type::kRightMouseDown) {
             log << "down" << std::endl;
         }

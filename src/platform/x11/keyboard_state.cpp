@@ -1,6 +1,6 @@
 #include "platform/x11/keyboard_state.h"
 
-#include "platform/x11/keyboard_mapping.h"
+#include "platform/x11/server_mappings.h"
 
 namespace velmor::x11 {
 
@@ -9,7 +9,7 @@ bool KeyboardState::isDown(KeySym key) const {
         return false;
     }
     const std::lock_guard lock(mutex_);
-    catchUpWithKeyboardMapping(display_->get());
+    catchUpWithMappings(display_->get());
     const KeyCode code = XKeysymToKeycode(display_->get(), key);
     if (code == 0) {
         return false;

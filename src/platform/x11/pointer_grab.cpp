@@ -40,6 +40,15 @@ void PointerGrab::release() {
     }
 }
 
+void PointerGrab::followLockModifiers() {
+    const bool wasHeld = held_;
+    release();
+    lockCombinations_ = lockModifierCombinations(display_.get());
+    if (wasHeld) {
+        grab();
+    }
+}
+
 void PointerGrab::ungrabAll() {
     // Ungrabbing a combination this client never held is harmless, so a half-made grab is
     // undone the same way as a whole one.

@@ -21,6 +21,10 @@ public:
     bool grab();
     void release();
     bool held() const { return held_; }
+    // The lock modifiers were moved to other keys (MappingNotify with MappingModifier): the
+    // states are worked out again, and a held grab is taken again for them.
+    void followLockModifiers();
+    const std::vector<unsigned int>& lockCombinations() const { return lockCombinations_; }
 
 private:
     void ungrabAll();

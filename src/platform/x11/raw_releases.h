@@ -3,8 +3,8 @@
 #include <X11/Xlib.h>
 
 #include <optional>
-#include <vector>
 
+#include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
 
 namespace velmor::x11 {
@@ -14,18 +14,17 @@ namespace velmor::x11 {
 // its release too; only these raw events tell the tap that the button went up.
 class RawReleases {
 public:
-    // Selects the raw releases of every device on the connection's root window.
-    explicit RawReleases(Display& display);
+    // Selects the raw releases of every device on the connection's root window; the
+    // buttons are numbered through the map, which its owner keeps current.
+    RawReleases(Display& display, const ButtonMap& buttons);
 
     // The released button, numbered as windows see it, when the event is a raw release.
     std::optional<unsigned int> releasedButton(const XEvent& event);
-    // The pointer's buttons were renumbered (MappingNotify with MappingPointer).
-    void refreshButtonMap();
 
 private:
     Display& display_;
+    const ButtonMap& buttons_;
     int opcode_ = -1;
-    std::vector<unsigned char> buttonMap_;
 };
 
 }  // namespace velmor::x11

@@ -6,6 +6,7 @@
 
 #include "platform/x11/display.h"
 #include "platform/x11/ewmh.h"
+#include "platform/x11/server_mappings.h"
 
 namespace velmor::x11 {
 
@@ -24,6 +25,8 @@ public:
         if (!display_) {
             return fallback;
         }
+        // Only asks, so only this reading keeps the server's notices from piling up.
+        catchUpWithMappings(display_->get());
         Ewmh ewmh(*display_);
         return ask(*display_, ewmh);
     }

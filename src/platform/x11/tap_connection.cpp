@@ -12,21 +12,44 @@ bool maskSelects(std::uint64_t mask, std::uint32_t type) {
 }  // namespace
 
 TapConnection::TapConnection(Display display, std::uint64_t eventMask,
-                             platform::TapCallback callback, TapPump::DroppedPress dropped)
+                             platform::TapCallback callback, TapPump::Note note)
     : display_(std::move(display)),
       eventMask_(eventMask),
       callback_(std::move(callback)),
       grab_(display_),
-      poster_(display_, grab_),
       pump_(
-          display_,
+          display_, grab_,
           [this](std::uint32_t type, const platform::Event& event) { return ask(type, event); },
-          std::move(dropped)) {}
+          std::move(note)),
+      poster_(display_, grab_, pump_.buttonMap()) {}
+
+void TapConnection::dispatch() {
+    dispatching_ = true;
+    pump_.dispatchPending();
+    dispatching_ = false;
+    postWaitingClicks();
+}
 
 void TapConnection::click(Point at, unsigned int button) {
-    // A button the server's test device lacks is refused, not fatal.
-    ErrorTrap trap(display_.get());
-    poster_.click(at, button);
+    waitingClicks_.push_back({at, button});
+    if (!dispatching_) {
+        postWaitingClicks();
+    }
+}
+
+void TapConnection::postWaitingClicks() {
+    while (!waitingClicks_.empty() && !pump_.holding()) {
+        // What the server already sent comes first; the main loop calls again for it.
+        XSync(display_.get(), False);
+        if (XPending(display_.get()) > 0) {
+            return;
+        }
+        const Click waiting = waitingClicks_.front();
+        waitingClicks_.pop_front();
+        // A button the server's test device lacks is refused, not fatal.
+        ErrorTrap trap(display_.get());
+        poster_.click(waiting.at, waiting.button);
+    }
 }
 
 void TapConnection::close() {

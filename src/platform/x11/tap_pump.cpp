@@ -4,7 +4,7 @@
 #include <poll.h>
 
 #include "platform/x11/event_translation.h"
-#include "platform/x11/keyboard_mapping.h"
+#include "platform/x11/server_mappings.h"
 
 namespace velmor::x11 {
 namespace {
@@ -38,12 +38,14 @@ bool isPointerEvent(const XEvent& event) {
 
 }  // namespace
 
-TapPump::TapPump(Display& display, Callback callback, DroppedPress dropped)
+TapPump::TapPump(Display& display, PointerGrab& grab, Callback callback, Note note)
     : display_(display),
+      grab_(grab),
       callback_(std::move(callback)),
-      dropped_(std::move(dropped)),
+      note_(std::move(note)),
       mKey_(XKeysymToKeycode(display.get(), XK_m)),
-      rawReleases_(display) {}
+      buttons_(readButtonMap(display.get())),
+      rawReleases_(display, buttons_) {}
 
 int TapPump::dispatchPending() {
     int handled = 0;
@@ -79,9 +81,8 @@ void TapPump::handleEvent(const XEvent& event) {
     TapAnswer answer = translated ? ask(*translated) : TapAnswer::pass;
     const bool pressDuringHold = holding_ && event.type == ButtonPress;
     if (pressDuringHold && answer == TapAnswer::pass) {
-        if (dropped_ && translated) {
-            dropped_(*translated);
-        }
+        note("x11=dropped_press button=" + std::to_string(event.xbutton.button) +
+             " reason=grab_active");
         answer = TapAnswer::swallow;
     }
     answerServer(event, answer);
@@ -90,9 +91,9 @@ void TapPump::handleEvent(const XEvent& event) {
 }
 
 void TapPump::followMappingChange(const XEvent& event) {
-    refreshKeyboardMapping(event);
-    if (event.xmapping.request == MappingPointer) {
-        rawReleases_.refreshButtonMap();
+    followMapping(event, display_.get(), &buttons_);
+    if (event.xmapping.request == MappingModifier) {
+        grab_.followLockModifiers();  // Num Lock on another modifier, say
     }
     mKey_ = XKeysymToKeycode(display_.get(), XK_m);
 }
@@ -145,12 +146,15 @@ TapAnswer TapPump::ask(const platform::Event& event) const {
     }
 }
 
+// Each answer names the event it answers: an answer for "now" could thaw a newer press the
+// server froze meanwhile, before the tap has seen it.
 void TapPump::answerServer(const XEvent& event, TapAnswer answer) {
     const bool pass = answer == TapAnswer::pass;
+    const Time time = serverTime(event);
     if (isPointerEvent(event)) {
-        XAllowEvents(display_.get(), pass ? ReplayPointer : AsyncPointer, CurrentTime);
+        XAllowEvents(display_.get(), pass ? ReplayPointer : AsyncPointer, time);
     } else if (event.type == KeyPress || event.type == KeyRelease) {
-        XAllowEvents(display_.get(), pass ? ReplayKeyboard : AsyncKeyboard, CurrentTime);
+        XAllowEvents(display_.get(), pass ? ReplayKeyboard : AsyncKeyboard, time);
     } else {
         return;
     }
@@ -161,7 +165,7 @@ void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
     if (event.type == ButtonPress && !holding_ && answer == TapAnswer::swallow) {
         holding_ = true;
         if (event.xbutton.button == Button3) {
-            mKeyGrab_.emplace(display_, mKey_);
+            grabMKey();
         }
     } else if (event.type == ButtonRelease && holding_) {
         const unsigned int stillDown =
@@ -170,6 +174,20 @@ void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
             holding_ = false;
             mKeyGrab_.reset();
         }
+    }
+}
+
+void TapPump::grabMKey() {
+    mKeyGrab_.emplace(display_, mKey_, grab_.lockCombinations());
+    if (!mKeyGrab_->held() && !mKeyRefusalNoted_) {
+        mKeyRefusalNoted_ = true;  // once: it stays so until that program lets go
+        note("x11=m_key_not_grabbed reason=held_by_another_program");
+    }
+}
+
+void TapPump::note(const std::string& line) const {
+    if (note_) {
+        note_(line);
     }
 }
 

@@ -6,19 +6,34 @@
 #include <cstdlib>
 
 #include "platform/x11/error_trap.h"
+#include "platform/x11/server_mappings.h"
 
 namespace velmor::x11 {
+
+WheelPoster::WheelPoster(const std::string& name) : display_(Display::open(name)) {
+    if (display_) {
+        buttons_ = readButtonMap(display_->get());
+    }
+}
+
+::Display* WheelPoster::caughtUp() {
+    catchUpWithMappings(display_->get(), &buttons_);
+    return display_->get();
+}
 
 bool WheelPoster::scroll(int clicks) {
     if (!display_) {
         return false;
     }
     const std::lock_guard lock(mutex_);
-    ::Display* display = display_->get();
-    const unsigned int button = clicks > 0 ? Button4 : Button5;
+    ::Display* display = caughtUp();
+    const std::optional<unsigned int> button = buttons_.physical(clicks > 0 ? Button4 : Button5);
+    if (!button) {
+        return false;
+    }
     for (int i = 0; i < std::abs(clicks); ++i) {
-        XTestFakeButtonEvent(display, button, True, CurrentTime);
-        XTestFakeButtonEvent(display, button, False, CurrentTime);
+        XTestFakeButtonEvent(display, *button, True, CurrentTime);
+        XTestFakeButtonEvent(display, *button, False, CurrentTime);
     }
     XSync(display, False);
     return true;
@@ -29,13 +44,17 @@ bool WheelPoster::press(unsigned int button, bool down, Point at) {
         return false;
     }
     const std::lock_guard lock(mutex_);
-    ::Display* display = display_->get();
+    ::Display* display = caughtUp();
+    const std::optional<unsigned int> physical = buttons_.physical(button);
+    if (!physical) {
+        return false;
+    }
     // A button the server's test device lacks is refused with BadValue, which would
     // otherwise end the process.
     ErrorTrap trap(display);
     XTestFakeMotionEvent(display, -1, static_cast<int>(std::lround(at.x)),
                          static_cast<int>(std::lround(at.y)), CurrentTime);
-    XTestFakeButtonEvent(display, button, down ? True : False, CurrentTime);
+    XTestFakeButtonEvent(display, *physical, down ? True : False, CurrentTime);
     return trap.sync() == Success;
 }
 

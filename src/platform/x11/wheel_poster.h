@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/point.h"
+#include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
 
 namespace velmor::x11 {
@@ -15,19 +16,24 @@ namespace velmor::x11 {
 class WheelPoster {
 public:
     // Connects to the server named by `name`, or by $DISPLAY when it is empty.
-    explicit WheelPoster(const std::string& name = {}) : display_(Display::open(name)) {}
+    explicit WheelPoster(const std::string& name = {});
 
     bool connected() const { return display_.has_value(); }
     // Clicks the wheel `clicks` times away from the user (button 4) when positive, towards
-    // the user (button 5) when negative; the server has them when this returns.
+    // the user (button 5) when negative, as windows see the buttons whatever the user's
+    // button map; the server has them when this returns.
     bool scroll(int clicks);
     // Moves the pointer to `at`, then presses or releases `button` there. As from the user:
     // the tap's grab sees it.
     bool press(unsigned int button, bool down, Point at);
 
 private:
+    // Reads what the server told the connection, following a changed button map.
+    ::Display* caughtUp();
+
     std::mutex mutex_;
     std::optional<Display> display_;
+    ButtonMap buttons_;
 };
 
 }  // namespace velmor::x11

@@ -9,6 +9,7 @@
 #include "platform/x11/event_translation.h"
 #include "platform/x11/input_extensions.h"
 #include "platform/x11/posted_events.h"
+#include "platform/x11/server_mappings.h"
 
 namespace velmor::x11 {
 namespace {
@@ -70,12 +71,6 @@ private:
     std::unique_ptr<ConnectionWatchToken> watch_;
 };
 
-std::string droppedPressNote(const platform::Event& event) {
-    const std::optional<unsigned int> button = xButtonOf(event);
-    return "x11=dropped_press button=" + (button ? std::to_string(*button) : std::string("?")) +
-           " reason=grab_active";
-}
-
 }  // namespace
 
 X11EventServices::X11EventServices(std::string displayName, ConnectionWatcher& watcher,
@@ -94,8 +89,13 @@ std::unique_ptr<platform::EventTap> X11EventServices::createSessionTap(
     if (!display || !hasInputExtensions(display->get())) {
         return nullptr;
     }
-    auto connection = std::make_shared<TapConnection>(std::move(*display), eventMask,
-                                                      std::move(callback), droppedPressReport());
+    auto connection =
+        std::make_shared<TapConnection>(std::move(*display), eventMask, std::move(callback),
+                                        [reporter = reporter_](const std::string& note) {
+                                            if (reporter) {
+                                                reporter(note);
+                                            }
+                                        });
     if (!grabAllowingPassingHolders([&] { return connection->grab(); })) {
         return nullptr;
     }
@@ -187,7 +187,8 @@ void X11EventServices::click(const ClickPairing::Click& click) {
     if (std::optional<Display> display = Display::open(displayName_)) {
         PointerGrab none(*display);
         ErrorTrap trap(display->get());
-        XTestPoster(*display, none).click(click.at, click.button);
+        const ButtonMap buttons = readButtonMap(display->get());
+        XTestPoster(*display, none, buttons).click(click.at, click.button);
     }
 }
 
@@ -202,14 +203,6 @@ bool X11EventServices::inputPermission() {
     // Taken and let go at once: the probe only asks whether the server would refuse it.
     PointerGrab probe(*display);
     return grabAllowingPassingHolders([&] { return probe.grab(); });
-}
-
-TapPump::DroppedPress X11EventServices::droppedPressReport() const {
-    return [reporter = reporter_](const platform::Event& event) {
-        if (reporter) {
-            reporter(droppedPressNote(event));
-        }
-    };
 }
 
 }  // namespace velmor::x11

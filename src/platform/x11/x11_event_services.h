@@ -66,7 +66,6 @@ public:
 private:
     void postOwnOnMain(const platform::Event& event);
     void click(const ClickPairing::Click& click);
-    TapPump::DroppedPress droppedPressReport() const;
 
     std::string displayName_;
     ConnectionWatcher& watcher_;

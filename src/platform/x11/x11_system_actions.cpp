@@ -10,8 +10,8 @@
 #include "platform/x11/detached_launch.h"
 #include "platform/x11/ewmh.h"
 #include "platform/x11/key_combination.h"
-#include "platform/x11/keyboard_mapping.h"
 #include "platform/x11/screenshot_command.h"
+#include "platform/x11/server_mappings.h"
 
 namespace velmor::x11 {
 namespace {
@@ -95,7 +95,7 @@ void X11SystemActions::withKeyboard(Use use) {
         keyboard_ = Display::open(displayName_);
     }
     if (keyboard_) {
-        catchUpWithKeyboardMapping(keyboard_->get());
+        catchUpWithMappings(keyboard_->get());
         use(*keyboard_);
     }
 }

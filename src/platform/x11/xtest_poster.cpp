@@ -10,13 +10,17 @@
 namespace velmor::x11 {
 
 void XTestPoster::click(Point at, unsigned int button) {
+    const std::optional<unsigned int> physical = buttons_.physical(button);
+    if (!physical) {
+        return;
+    }
     ::Display* display = display_.get();
     const bool wasGrabbed = grab_.held();
     grab_.release();
     XTestFakeMotionEvent(display, -1, static_cast<int>(std::lround(at.x)),
                          static_cast<int>(std::lround(at.y)), CurrentTime);
-    XTestFakeButtonEvent(display, button, True, CurrentTime);
-    XTestFakeButtonEvent(display, button, False, CurrentTime);
+    XTestFakeButtonEvent(display, *physical, True, CurrentTime);
+    XTestFakeButtonEvent(display, *physical, False, CurrentTime);
     // The server has handled the click once it answers: only then may the grab return.
     XSync(display, False);
     if (wasGrabbed) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "core/point.h"
+#include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
 #include "platform/x11/pointer_grab.h"
 
@@ -15,9 +16,12 @@ namespace velmor::x11 {
 // pointer and never comes back to the tap.
 class XTestPoster {
 public:
-    XTestPoster(Display& display, PointerGrab& grab) : display_(display), grab_(grab) {}
+    // `buttons` is the server's button map, which its owner keeps current.
+    XTestPoster(Display& display, PointerGrab& grab, const ButtonMap& buttons)
+        : display_(display), grab_(grab), buttons_(buttons) {}
 
-    // Moves the pointer to `at`, presses and releases `button` there.
+    // Moves the pointer to `at`, presses and releases the physical button that windows see as
+    // `button` there; nothing when no button gives it.
     void click(Point at, unsigned int button = Button3);
     // postKeyCombination on the tap's connection.
     bool keyCombination(std::initializer_list<KeySym> modifiers, KeySym key);
@@ -25,6 +29,7 @@ public:
 private:
     Display& display_;
     PointerGrab& grab_;
+    const ButtonMap& buttons_;
 };
 
 }  // namespace velmor::x11
