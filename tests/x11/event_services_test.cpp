@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <fstream>
 #include <stdexcept>
 #include <thread>
@@ -414,6 +416,54 @@ TEST_F(EventServicesTest, ALockModifierMovedWhileRunningStillLeavesTheButtonsToT
     ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; }));
     EXPECT_EQ(seen(type::kRightMouseDown), 1);
     EXPECT_FALSE(received("ButtonPress 3"));
+}
+
+// The program's scroll burst runs on for a moment; a hold begun meanwhile must not take its
+// clicks for the user's wheel.
+TEST_F(EventServicesTest, AHoldBegunDuringTheProgramsScrollBurstHearsNoneOfItsClicks) {
+    ASSERT_TRUE(startTap(keepHold));
+    ASSERT_TRUE(userInClient({}));
+    std::atomic<bool> bursting{true};
+    std::thread burst([&] {
+        const auto source = services_->createEventSource();
+        for (int i = 0; i < 140 && bursting; ++i) {
+            services_->post(
+                *services_->createScrollWheelEvent(*source, platform::ScrollUnit::pixel, 1, 2000));
+            std::this_thread::sleep_for(std::chrono::microseconds(1800));
+        }
+    });
+    ASSERT_TRUE(client_->waitFor("ButtonPress 4 state=0x0", 40));
+    // The main loop turns meanwhile, as the program's does.
+    std::thread user([&] { session_.xdotool({"mousedown", "3", "sleep", "0.2", "mouseup", "3"}); });
+    const bool released = loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; });
+    user.join();
+    bursting = false;
+    burst.join();
+    ASSERT_TRUE(released);
+    EXPECT_EQ(seen(type::kScrollWheel), 0);
+    // The user's own wheel in a hold is still the tap's.
+    ASSERT_TRUE(session_.xdotool({"sleep", "0.1", "mousedown", "3", "click", "4", "mouseup", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 2; }));
+    EXPECT_EQ(seen(type::kScrollWheel), 1);
+}
+
+// Input is timed by the server's stamps, so a main loop that reads a stroke late, all at
+// once, still sees the pause the user made, and a step of the wall clock changes nothing.
+TEST_F(EventServicesTest, EventsCarryTheServersTimeNotTheTimeTheyWereRead) {
+    ASSERT_TRUE(startTap(keepHold));
+    ASSERT_TRUE(userInClient({"mousedown", "3", "mousemove_relative", "0", "40", "sleep", "0.3",
+                              "mousemove_relative", "--", "0", "-40", "mouseup", "3"}));
+    // Only now does the main loop turn.
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; }));
+    std::vector<Event> drags;
+    std::copy_if(seen_.begin(), seen_.end(), std::back_inserter(drags),
+                 [](const Event& e) { return e.type == type::kRightMouseDragged; });
+    ASSERT_EQ(drags.size(), 2u);
+    const platform::InputTime pause = drags[1].timestamp - drags[0].timestamp;
+    EXPECT_GE(pause, 300 * platform::kNanosecondsPerMillisecond);
+    EXPECT_LT(pause, 2000 * platform::kNanosecondsPerMillisecond);
+    EXPECT_LE(seen_.front().timestamp, drags[0].timestamp);
+    EXPECT_NE(seen_.front().timestamp, 0u);
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ bool maskSelects(std::uint64_t mask, std::uint32_t type) {
 }  // namespace
 
 TapConnection::TapConnection(Display display, std::uint64_t eventMask,
-                             platform::TapCallback callback, TapPump::Note note)
+                             platform::TapCallback callback, TapPump::Note note,
+                             std::shared_ptr<OwnWheel> ownWheel)
     : display_(std::move(display)),
       eventMask_(eventMask),
       callback_(std::move(callback)),
@@ -20,7 +21,7 @@ TapConnection::TapConnection(Display display, std::uint64_t eventMask,
       pump_(
           display_, grab_,
           [this](std::uint32_t type, const platform::Event& event) { return ask(type, event); },
-          std::move(note)),
+          std::move(note), std::move(ownWheel)),
       poster_(display_, grab_, pump_.buttonMap()) {}
 
 void TapConnection::dispatch() {

@@ -38,11 +38,13 @@ bool isPointerEvent(const XEvent& event) {
 
 }  // namespace
 
-TapPump::TapPump(Display& display, PointerGrab& grab, Callback callback, Note note)
+TapPump::TapPump(Display& display, PointerGrab& grab, Callback callback, Note note,
+                 std::shared_ptr<OwnWheel> ownWheel)
     : display_(display),
       grab_(grab),
       callback_(std::move(callback)),
       note_(std::move(note)),
+      ownWheel_(std::move(ownWheel)),
       mKey_(XKeysymToKeycode(display.get(), XK_m)),
       buttons_(readButtonMap(display.get())),
       rawReleases_(display, buttons_) {}
@@ -75,6 +77,13 @@ void TapPump::handleEvent(const XEvent& event) {
     }
     if (event.type == MappingNotify) {
         followMappingChange(event);
+        return;
+    }
+    if (event.type == ButtonPress && !holding_ && ownWheel_) {
+        ownWheel_->holdBegan();  // at once: the program's burst stops before the answer
+    }
+    if (isOwnWheelClick(event)) {
+        answerServer(event, TapAnswer::swallow);
         return;
     }
     const std::optional<platform::Event> translated = translate(event);
@@ -162,19 +171,28 @@ void TapPump::answerServer(const XEvent& event, TapAnswer answer) {
 }
 
 void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
-    if (event.type == ButtonPress && !holding_ && answer == TapAnswer::swallow) {
-        holding_ = true;
-        if (event.xbutton.button == Button3) {
+    if (event.type == ButtonPress && !holding_) {
+        holding_ = answer == TapAnswer::swallow;
+        if (holding_ && event.xbutton.button == Button3) {
             grabMKey();
         }
     } else if (event.type == ButtonRelease && holding_) {
         const unsigned int stillDown =
             event.xbutton.state & kAnyButtonMask & ~maskOfButton(event.xbutton.button);
-        if (stillDown == 0) {
-            holding_ = false;
+        holding_ = stillDown != 0;
+        if (!holding_) {
             mKeyGrab_.reset();
         }
     }
+    if (ownWheel_ && !holding_) {
+        ownWheel_->holdEnded();
+    }
+}
+
+bool TapPump::isOwnWheelClick(const XEvent& event) const {
+    const bool wheel = (event.type == ButtonPress || event.type == ButtonRelease) &&
+                       event.xbutton.button >= Button4 && event.xbutton.button <= 7;
+    return wheel && holding_ && ownWheel_ && ownWheel_->isEcho();
 }
 
 void TapPump::grabMKey() {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
 #include "platform/x11/key_grab.h"
+#include "platform/x11/own_wheel.h"
 #include "platform/x11/pointer_grab.h"
 #include "platform/x11/raw_releases.h"
 #include "platform/x11/server_timeline.h"
@@ -28,7 +30,9 @@ public:
     // A line for the gesture log about input this desktop could not handle as asked.
     using Note = std::function<void(const std::string& note)>;
 
-    TapPump(Display& display, PointerGrab& grab, Callback callback, Note note = {});
+    // `ownWheel`, when given, hears of every hold and tells the program's own wheel clicks.
+    TapPump(Display& display, PointerGrab& grab, Callback callback, Note note = {},
+            std::shared_ptr<OwnWheel> ownWheel = nullptr);
 
     // Handles every event the connection has already received; how many.
     int dispatchPending();
@@ -44,6 +48,7 @@ public:
 private:
     std::optional<platform::Event> translate(const XEvent& event);
     TapAnswer ask(const platform::Event& event) const;
+    bool isOwnWheelClick(const XEvent& event) const;
     void answerServer(const XEvent& event, TapAnswer answer);
     void trackHold(const XEvent& event, TapAnswer answer);
     void grabMKey();
@@ -56,6 +61,7 @@ private:
     PointerGrab& grab_;
     Callback callback_;
     Note note_;
+    std::shared_ptr<OwnWheel> ownWheel_;
     KeyCode mKey_;
     ButtonMap buttons_;
     bool holding_ = false;

@@ -10,7 +10,8 @@
 
 namespace velmor::x11 {
 
-WheelPoster::WheelPoster(const std::string& name) : display_(Display::open(name)) {
+WheelPoster::WheelPoster(const std::string& name, std::shared_ptr<OwnWheel> ownWheel)
+    : display_(Display::open(name)), ownWheel_(std::move(ownWheel)) {
     if (display_) {
         buttons_ = readButtonMap(display_->get());
     }
@@ -31,12 +32,21 @@ bool WheelPoster::scroll(int clicks) {
     if (!button) {
         return false;
     }
+    bool whole = true;
     for (int i = 0; i < std::abs(clicks); ++i) {
+        if (ownWheel_ && !ownWheel_->mayPost()) {
+            whole = false;
+            break;
+        }
         XTestFakeButtonEvent(display, *button, True, CurrentTime);
         XTestFakeButtonEvent(display, *button, False, CurrentTime);
+        if (ownWheel_) {
+            XFlush(display);  // one at a time, so that none waits to be sent after a hold begins
+            ownWheel_->posted();
+        }
     }
     XSync(display, False);
-    return true;
+    return whole;
 }
 
 bool WheelPoster::press(unsigned int button, bool down, Point at) {

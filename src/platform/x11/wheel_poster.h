@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "core/point.h"
 #include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
+#include "platform/x11/own_wheel.h"
 
 namespace velmor::x11 {
 
@@ -16,12 +18,15 @@ namespace velmor::x11 {
 class WheelPoster {
 public:
     // Connects to the server named by `name`, or by $DISPLAY when it is empty.
-    explicit WheelPoster(const std::string& name = {});
+    // `ownWheel`, when given, stops the clicks while the user holds a button.
+    explicit WheelPoster(const std::string& name = {},
+                         std::shared_ptr<OwnWheel> ownWheel = nullptr);
 
     bool connected() const { return display_.has_value(); }
     // Clicks the wheel `clicks` times away from the user (button 4) when positive, towards
     // the user (button 5) when negative, as windows see the buttons whatever the user's
-    // button map; the server has them when this returns.
+    // button map; the server has them when this returns. The clicks stop when a hold
+    // begins: false then.
     bool scroll(int clicks);
     // Moves the pointer to `at`, then presses or releases `button` there. As from the user:
     // the tap's grab sees it.
@@ -34,6 +39,7 @@ private:
     std::mutex mutex_;
     std::optional<Display> display_;
     ButtonMap buttons_;
+    std::shared_ptr<OwnWheel> ownWheel_;
 };
 
 }  // namespace velmor::x11

@@ -81,7 +81,7 @@ X11EventServices::X11EventServices(std::string displayName, ConnectionWatcher& w
       reporter_(std::move(reporter)),
       mainThread_(std::this_thread::get_id()),
       keyboard_(displayName_),
-      wheel_(displayName_) {}
+      wheel_(displayName_, ownWheel_) {}
 
 std::unique_ptr<platform::EventTap> X11EventServices::createSessionTap(
     std::uint64_t eventMask, platform::TapCallback callback) {
@@ -89,13 +89,14 @@ std::unique_ptr<platform::EventTap> X11EventServices::createSessionTap(
     if (!display || !hasInputExtensions(display->get())) {
         return nullptr;
     }
-    auto connection =
-        std::make_shared<TapConnection>(std::move(*display), eventMask, std::move(callback),
-                                        [reporter = reporter_](const std::string& note) {
-                                            if (reporter) {
-                                                reporter(note);
-                                            }
-                                        });
+    auto connection = std::make_shared<TapConnection>(
+        std::move(*display), eventMask, std::move(callback),
+        [reporter = reporter_](const std::string& note) {
+            if (reporter) {
+                reporter(note);
+            }
+        },
+        ownWheel_);
     if (!grabAllowingPassingHolders([&] { return connection->grab(); })) {
         return nullptr;
     }

@@ -75,6 +75,7 @@ private:
     std::weak_ptr<TapConnection> tap_;
     ClickPairing ownClicks_;
     KeyboardState keyboard_;
+    std::shared_ptr<OwnWheel> ownWheel_ = std::make_shared<OwnWheel>();
     WheelPoster wheel_;
 };
 
