@@ -17,6 +17,7 @@ platform::Alert oneButtonAlert(std::string_view message, std::string_view inform
     alert.message = message;
     alert.informative = informative;
     alert.buttons = {std::string(app_text::kOkButton)};
+    alert.cancelButton = 0;
     return alert;
 }
 
@@ -43,7 +44,8 @@ void VLAppDelegate::registerObservers() {
         observers_.push_back(center.addObserver(name, std::move(observer)));
     };
     observe("VLOpenSettings", [this](const platform::Notification&) { showSettings(); });
-    observe(std::string(kShowHelpNotification), [this](const platform::Notification&) { showHelp(); });
+    observe(std::string(kShowHelpNotification),
+            [this](const platform::Notification&) { showHelp(); });
     observe(std::string(kStudioProgressNotification),
             [this](const platform::Notification& note) { studioProgress(note); });
     observe(std::string(kStudioRejectedNotification),

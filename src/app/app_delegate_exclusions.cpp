@@ -32,8 +32,8 @@ platform::MenuItem VLAppDelegate::makeExclusionMenuItem() {
     const auto front = platform_.workspace().frontmostApplication();
     if (front && front->applicationId &&
         *front->applicationId != platform_.workspace().ownApplicationId()) {
-        frontmost = NamedApplication{*front->applicationId,
-                                     applicationDisplayName(*front->applicationId)};
+        frontmost =
+            NamedApplication{*front->applicationId, applicationDisplayName(*front->applicationId)};
     }
     std::vector<NamedApplication> excluded;
     for (const std::string& id : VLExcludedApplications(platform_.defaults())) {

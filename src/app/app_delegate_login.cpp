@@ -41,6 +41,7 @@ void VLAppDelegate::toggleLaunchAtLogin() {
         alert.message = app_text::kLaunchAgentFailedMessage;
         alert.informative = app_text::kLaunchAgentFailedInformative;
         alert.buttons = {std::string(app_text::kOkButton)};
+        alert.cancelButton = 0;
         showAlert(alert);
     }
     updateLoginMenuState();

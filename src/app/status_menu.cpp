@@ -122,6 +122,7 @@ platform::Alert VLHelpAlert() {
     alert.message = app_text::kHelpMessage;
     alert.informative = app_text::kHelpInformative;
     alert.buttons = {std::string(app_text::kHelpButton)};
+    alert.cancelButton = 0;
     return alert;
 }
 
@@ -135,6 +136,7 @@ platform::Alert VLSettingsAlert(bool launchAtLogin, bool trusted) {
                         std::string(trusted ? kPermissionGranted : kPermissionMissing) +
                         std::string(kSettingsInformativeEnd);
     alert.buttons = {std::string(kSettingsCloseButton), std::string(kSettingsToggleLoginButton)};
+    alert.cancelButton = 0;  // "닫기"; the other flips launch at login
     return alert;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/x11/display.h"
 #include "platform/x11/instance_lock.h"
 #include "platform/x11/quit_signals.h"
+#include "platform/x11/server_loss.h"
 #include "platform/x11/x11_platform.h"
 
 namespace velmor {
@@ -38,6 +39,7 @@ int runUntilQuit(std::ostream& terminal) {
     });
     running = &platform;
     const x11::QuitSignals quitSignals(platform.glibScheduler());
+    const x11::ServerLoss serverLoss([&platform] { platform.defaults().synchronize(); });
     auto delegate = VLRunApplicationEntry(platform);
     platform.scheduler().runMainLoop();
     // The delegate's tap lets go of the pointer before the settings are written.

@@ -40,14 +40,44 @@ bool isRegularFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-FileUserDefaults::FileUserDefaults(std::filesystem::path file) : file_(std::move(file)) {
+FileUserDefaults::FileUserDefaults(std::filesystem::path file,
+                                   std::optional<std::chrono::milliseconds> saveWithin)
+    : file_(std::move(file)), saveWithin_(saveWithin) {
     load();
+    if (saveWithin_) {
+        writer_ = std::jthread([this](std::stop_token stop) { saveChanges(std::move(stop)); });
+    }
 }
 
 FileUserDefaults::~FileUserDefaults() {
+    if (writer_.joinable()) {
+        writer_.request_stop();
+        writer_.join();
+    }
     if (hasUnsavedChanges()) {
         synchronize();
     }
+}
+
+// Sleeps until a change comes, then gives later changes the rest of the delay to join it.
+void FileUserDefaults::saveChanges(std::stop_token stop) {
+    while (!stop.stop_requested()) {
+        {
+            std::unique_lock lock(mutex_);
+            if (!changes_.wait(lock, stop, [this] { return generation_ != savedGeneration_; })) {
+                return;
+            }
+        }
+        std::unique_lock lock(mutex_);
+        changes_.wait_for(lock, stop, *saveWithin_, [] { return false; });
+        lock.unlock();
+        synchronize();
+    }
+}
+
+void FileUserDefaults::changed() {
+    ++generation_;
+    changes_.notify_one();
 }
 
 // Only a regular file is read. Anything else at the path (a link, a pipe) is left alone
@@ -96,7 +126,7 @@ std::optional<Value> FileUserDefaults::object(std::string_view key) const {
 void FileUserDefaults::set(std::string_view key, Value value) {
     const std::lock_guard lock(mutex_);
     entries_.insert_or_assign(std::string(key), std::move(value));
-    ++generation_;
+    changed();
 }
 
 void FileUserDefaults::remove(std::string_view key) {
@@ -104,7 +134,7 @@ void FileUserDefaults::remove(std::string_view key) {
     const auto found = entries_.find(key);
     if (found != entries_.end()) {
         entries_.erase(found);
-        ++generation_;
+        changed();
     }
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 #include "platform/user_defaults.h"
 
@@ -11,10 +14,13 @@ namespace velmor::platform {
 
 // User defaults kept in one XML property-list file, loaded once at construction. Reads
 // come from memory. synchronize() writes the file atomically at once; other changes are
-// written by the next synchronize() or, at the latest, when the object is destroyed.
+// written by the next synchronize(), when the object is destroyed, and, with `saveWithin`,
+// by a writer of its own at most that long after the first change, so that a crash or a
+// logout loses nothing. Changes close together are written together.
 class FileUserDefaults final : public UserDefaults {
 public:
-    explicit FileUserDefaults(std::filesystem::path file);
+    explicit FileUserDefaults(std::filesystem::path file,
+                              std::optional<std::chrono::milliseconds> saveWithin = std::nullopt);
     ~FileUserDefaults() override;
     FileUserDefaults(const FileUserDefaults&) = delete;
     FileUserDefaults& operator=(const FileUserDefaults&) = delete;
@@ -36,6 +42,8 @@ public:
 private:
     void load();
     void moveUnreadableFileAside();
+    void changed();  // with the lock held
+    void saveChanges(std::stop_token stop);
 
     const std::filesystem::path file_;
     std::optional<std::filesystem::path> movedAsideTo_;
@@ -46,6 +54,10 @@ private:
     std::uint64_t generation_ = 0;       // counts changes
     std::uint64_t savedGeneration_ = 0;  // the change last written to the file
     std::mutex writeMutex_;              // one file write at a time, in order
+
+    std::optional<std::chrono::milliseconds> saveWithin_;
+    std::condition_variable_any changes_;
+    std::jthread writer_;  // last: it stops before anything it uses goes
 };
 
 }  // namespace velmor::platform

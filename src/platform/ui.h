@@ -23,6 +23,10 @@ struct Alert {
     std::string informative;
     std::vector<std::string> buttons;  // answered as 1000, 1001, ... in this order
     std::optional<AlertTextField> field;
+    // The button, by its place, that changes nothing: where a desktop answers Escape or the
+    // window's close button, it gives this one. Nothing: every button does something. A Mac
+    // ignores it, as its alerts ignore Escape unless a button is titled Cancel.
+    std::optional<std::size_t> cancelButton;
 };
 
 struct AlertResponse {

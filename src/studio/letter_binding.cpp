@@ -26,6 +26,7 @@ platform::Alert webAddressAlert(const std::string& letter,
     alert.message = letter + std::string(kUrlMessageSuffix);
     alert.informative = kUrlInformative;
     alert.buttons = {std::string(kUrlSaveButton), std::string(kUrlCancelButton)};
+    alert.cancelButton = 1;
     alert.field = std::move(field);
     return alert;
 }

@@ -24,6 +24,7 @@ platform::Alert letterAlert(const std::string& letter, bool hasSamples,
                         std::string(kLetterInformativeEnd);
     alert.buttons = {std::string(kTrainButton), std::string(kChooseAppButton),
                      std::string(kWebAddressButton), std::string(kCloseButton)};
+    alert.cancelButton = 3;  // "닫기"
     return alert;
 }
 

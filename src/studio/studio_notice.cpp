@@ -10,6 +10,7 @@ void VLShowStudioNotice(platform::Platform& platform, std::string_view title,
     notice.message = title;
     notice.informative = detail;
     notice.buttons = {std::string(studio_text::kNoticeButton)};
+    notice.cancelButton = 0;
     platform.ui().activateIgnoringOtherApps();
     platform.ui().runModalAlert(notice);
 }

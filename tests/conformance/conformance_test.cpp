@@ -103,7 +103,7 @@ TEST_P(Conformance, TimersThatPauseDuringAModalWaitForIt) {
     SKIP_UNLESS("alerts");
     backend_->answerNextAlert(1000, 3.0);
     scheduler.asyncMain([&] {
-        platform().ui().runModalAlert(platform::Alert{"m", "", {"OK"}, {}});
+        platform().ui().runModalAlert(platform::Alert{"m", "", {"OK"}, {}, {}});
     });
     backend_->settle();
     EXPECT_EQ(pausing, 2) << "fired while the alert was open";
@@ -179,7 +179,7 @@ TEST_P(Conformance, AlertsAndPanelsGiveTheUsersAnswer) {
     SKIP_UNLESS("panels");
     auto& ui = platform().ui();
     backend_->answerNextAlert(1001, 0.0);
-    EXPECT_EQ(ui.runModalAlert(platform::Alert{"m", "i", {"one", "two"}, {}}).button, 1001);
+    EXPECT_EQ(ui.runModalAlert(platform::Alert{"m", "i", {"one", "two"}, {}, {}}).button, 1001);
     backend_->answerNextPanel(home_.path().string());
     platform::OpenPanel panel;
     panel.canChooseDirectories = true;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -97,6 +98,31 @@ TEST(FileUserDefaults, WritesAtOnceOnSynchronizeAndOtherwiseAtTheEnd) {
     FileUserDefaults unwritable(blocked.path() / kSettings);
     unwritable.setBoolean("launchAtLogin", true);
     EXPECT_FALSE(unwritable.synchronize());
+}
+
+// As a Mac's defaults store does: changes reach the disk by themselves soon after, so that a
+// crash or a logout loses nothing; changes close together go in one write.
+TEST(FileUserDefaults, AWriterOfItsOwnSavesChangesSoonAfterWithoutBeingAsked) {
+    testing::TempHome home;
+    const fs::path file = home.path() / kSettings;
+    const Value both(Value::Dictionary{{"VLStudioTrainingLetter", Value("A")},
+                                       {"VLStudioTrainingRemaining", Value::integer(2)}});
+    FileUserDefaults defaults(file, std::chrono::milliseconds(100));
+    defaults.setString("VLStudioTrainingLetter", "A");
+    defaults.setInteger("VLStudioTrainingRemaining", 2);
+    const auto saved = [&](const Value& expected) {
+        for (int attempt = 0; attempt < 300; ++attempt) {
+            if (files::readPropertyListFile(file) == expected) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    };
+    EXPECT_TRUE(saved(both));
+    EXPECT_FALSE(defaults.hasUnsavedChanges());
+    defaults.remove("VLStudioTrainingLetter");
+    EXPECT_TRUE(saved(Value(Value::Dictionary{{"VLStudioTrainingRemaining", Value::integer(2)}})));
 }
 
 TEST(FileUserDefaults, UnreadableFileIsMovedAsideAndReported) {

@@ -121,5 +121,31 @@ TEST_F(LetterDialogTest, WebAddressIsTrimmedAndCheckedBeforeItIsStored) {
     }
 }
 
+// Where a desktop answers Escape or the close button, every alert of the program gives the
+// button that changes nothing: never training, binding, or flipping launch at login.
+TEST_F(LetterDialogTest, EveryAlertNamesTheButtonThatChangesNothing) {
+    sim.notifications().post("VLShowHelp", std::nullopt);
+    choose("Velmor 설정");
+    look("B");
+    sim.queueAlertAnswer(1002);  // the web address, then "취소"
+    sim.queueAlertAnswer(1001);
+    choose(kAlphabet, "C");
+    sim.queueAlertAnswer(1000);  // a training, and its notice
+    choose(kAlphabet, "D");
+    std::vector<std::pair<std::string, std::int64_t>> cancels;
+    for (const auto& alert : sim.recordsOfKind("alert")) {
+        const Value* cancel = alert.fields.count("cancel") ? &alert.fields.at("cancel") : nullptr;
+        cancels.emplace_back(*alert.fields.at("message").asString(),
+                             cancel ? cancel->numberAsInteger().value_or(-1) : -1);
+    }
+    using Cancel = std::pair<std::string, std::int64_t>;
+    EXPECT_THAT(cancels, ::testing::ElementsAre(
+                             Cancel{"🦦 Velmor 2.1.3 · 도리도리 HELP ME!", 1000},
+                             Cancel{"Velmor 설정", 1000},  // "닫기"
+                             Cancel{"Devovov Ivirav · B", 1003}, Cancel{"Devovov Ivirav · C", 1003},
+                             Cancel{"C · 웹사이트(URL) 지정", 1001},  // "취소"
+                             Cancel{"Devovov Ivirav · D", 1003}, Cancel{"D 필체 학습 시작", 1000}));
+}
+
 }  // namespace
 }  // namespace velmor::testing

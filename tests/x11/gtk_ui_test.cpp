@@ -105,7 +105,8 @@ Alert fieldAlert() {
     return Alert{.message = "velmor-field 글자 이름",
                  .informative = "이 글자의 이름을 입력하세요.",
                  .buttons = {"저장", "취소"},
-                 .field = AlertTextField{.placeholder = "이름", .text = "한글"}};
+                 .field = AlertTextField{.placeholder = "이름", .text = "한글"},
+                 .cancelButton = 1};
 }
 
 TEST_F(GtkUiTest, FieldAlertAnswersTheEditedTextOnReturnWhilePausingTimersWait) {
@@ -133,17 +134,33 @@ TEST_F(GtkUiTest, FieldAlertAnswersTheEditedTextOnReturnWhilePausingTimersWait) 
     EXPECT_TRUE(turnUntil([&] { return pausing.load() > 0; })) << "they fire once it closes";
 }
 
-TEST_F(GtkUiTest, EscapeAnswersTheLastButton) {
+// Escape gives the button that changes nothing, wherever it stands; where every button does
+// something, Escape is ignored and the alert waits for a button.
+TEST_F(GtkUiTest, EscapeAnswersTheButtonThatChangesNothingOrNothing) {
     bool pressed = false;
     std::thread user([&] { pressed = onDialog("velmor-escape", {"Escape"}); });
     const platform::AlertResponse response =
         ui_->runModalAlert(Alert{.message = "velmor-escape",
                                  .informative = {},
-                                 .buttons = {"하나", "둘", "셋"},
-                                 .field = {}});
+                                 .buttons = {"닫기", "자동 실행 전환"},
+                                 .field = {},
+                                 .cancelButton = 0});
     user.join();
     ASSERT_TRUE(pressed);
-    EXPECT_EQ(response.button, 1002);
+    EXPECT_EQ(response.button, 1000);
+
+    std::thread persistent([&] {
+        pressed = onDialog("velmor-no-cancel", {"Escape"}) &&
+                  onDialog("velmor-no-cancel", {"Tab", "space"});
+    });
+    const platform::AlertResponse chosen = ui_->runModalAlert(Alert{.message = "velmor-no-cancel",
+                                                                    .informative = {},
+                                                                    .buttons = {"하나", "둘"},
+                                                                    .field = {},
+                                                                    .cancelButton = {}});
+    persistent.join();
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(chosen.button, 1001);
 }
 
 // Kept in the build folder to look at: Korean glyphs, not empty boxes, need a Korean font.
@@ -173,7 +190,8 @@ TEST_F(GtkUiTest, KoreanAlertIsDrawnAndReturnAnswersTheFirstButton) {
         ui_->runModalAlert(Alert{.message = "velmor-korean 손쉬운 사용 권한이 필요합니다",
                                  .informative = "설정에서 이 프로그램의 입력 권한을 허용하세요.",
                                  .buttons = {"설정 열기", "나중에"},
-                                 .field = {}});
+                                 .field = {},
+                                 .cancelButton = 1});
     user.join();
     ASSERT_TRUE(std::filesystem::exists(picture));
     EXPECT_GT(colours.empty() ? 0 : std::stoi(colours), 16) << "a dialog with text has many";

@@ -167,6 +167,36 @@ protected:
         return path ? TrayMenu{std::move(reader), *path} : TrayMenu{};
     }
 
+    std::filesystem::path settingsFile() const {
+        return home_ / ".config/velmor/com.brisvane.velmor.plist";
+    }
+
+    // The letter menu has started a training of Q: the next three drawings are Q's.
+    void trainingOfQStarted() const {
+        platform::FileUserDefaults settings(settingsFile());
+        settings.setString("VLStudioTrainingLetter", "Q");
+        settings.setInteger("VLStudioTrainingRemaining", 3);
+        ASSERT_TRUE(settings.synchronize());
+    }
+
+    // How many drawings of the training the settings file still waits for.
+    std::int64_t drawingsStillDue() const {
+        return platform::FileUserDefaults(settingsFile()).integer("VLStudioTrainingRemaining");
+    }
+
+    // A Z drawn in small steps, big enough to be taken as a drawing of a letter.
+    static std::vector<std::string> zigzagActions() {
+        std::vector<std::string> actions{"mousedown", "3"};
+        for (const auto& [dx, dy] : {std::pair{10, 0}, std::pair{-10, 10}, std::pair{10, 0}}) {
+            for (int i = 0; i < 12; ++i) {
+                actions.insert(actions.end(), {"mousemove_relative", "--", std::to_string(dx),
+                                               std::to_string(dy), "sleep", "0.01"});
+            }
+        }
+        actions.insert(actions.end(), {"mouseup", "3"});
+        return actions;
+    }
+
     std::filesystem::path home_;
     std::optional<StatusNotifierWatcher> tray_;
     std::optional<ChildProcess> velmor_;
@@ -299,6 +329,50 @@ TEST_F(ProgramTest, EndsCleanlyOnTerminateAndLeavesThePointerUsableWhenKilledMid
     EXPECT_TRUE(leftClickArrives());
     ASSERT_TRUE(userInClient({"click", "3"}));
     EXPECT_TRUE(client_->waitFor(kRightPress));
+}
+
+// Nothing is lost: a change is on disk by itself soon after, so a kill keeps it; a hang-up
+// and the end of the session save it on their way out.
+TEST_F(ProgramTest, ChangedSettingsReachTheDiskByThemselvesAndSurviveAKill) {
+    trainingOfQStarted();
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
+    ASSERT_TRUE(userInClient(zigzagActions()));
+    EXPECT_TRUE(waitUntil([&] { return drawingsStillDue() == 2; })) << readFile(terminal());
+    velmor_->signal(SIGKILL);
+    ASSERT_NE(velmor_->wait(kPatience), -1);
+    EXPECT_EQ(drawingsStillDue(), 2);
+
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
+    ASSERT_TRUE(userInClient(zigzagActions()));
+    velmor_->signal(SIGHUP);
+    EXPECT_EQ(velmor_->wait(kPatience), 0);
+    EXPECT_EQ(drawingsStillDue(), 1);
+}
+
+TEST_F(ProgramTest, TheEndOfTheSessionSavesTheSettingsAndEndsTheProgramCleanly) {
+    trainingOfQStarted();
+    XSession ending;
+    ASSERT_TRUE(ending.ready()) << ending.problem();
+    const std::string command = "exec '" VELMOR_PROGRAM "' 2>'" + terminal().string() + "'";
+    ChildProcess velmor = ending.start({"/bin/sh", "-c", command});
+    {
+        std::optional<Display> probe = ending.connect();
+        ASSERT_TRUE(probe);
+        ASSERT_TRUE(waitUntil([&] {
+            PointerGrab grab(*probe);
+            return !grab.grab();
+        })) << readFile(terminal());
+    }
+    std::vector<std::string> actions{"mousemove", "500", "300"};
+    const std::vector<std::string> zigzag = zigzagActions();
+    actions.insert(actions.end(), zigzag.begin(), zigzag.end());
+    ASSERT_TRUE(ending.xdotool(actions));
+    // The drawing was taken once its notice shows; the session ends at once, before the
+    // settings would have been written by themselves.
+    ASSERT_TRUE(ending.activateWindow(literalPattern("Q 필체 기억했어!"))) << readFile(terminal());
+    ending.stopServer();
+    EXPECT_EQ(velmor.wait(kPatience), 0) << readFile(terminal());
+    EXPECT_EQ(drawingsStillDue(), 2);
 }
 
 TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {

@@ -25,14 +25,21 @@ TEST(SessionCheck, RunsOnAnX11DisplayAndExplainsEverySessionItCannotUse) {
     EXPECT_NE(console.message.find("DISPLAY"), std::string::npos);
 }
 
-TEST(TerminalUi, AnAlertIsToldAndClosedWithItsCancellingButton) {
+// Nobody sees the terminal's alerts: each is closed with the button that changes nothing,
+// wherever it stands, else with the first.
+TEST(TerminalUi, AnAlertIsToldAndClosedWithTheButtonThatChangesNothing) {
     std::ostringstream out;
     x11::TerminalUi ui(out, {});
-    const auto one = ui.runModalAlert({"권한", "설명", {"확인"}, std::nullopt});
-    const auto four = ui.runModalAlert({"글자", "", {"앱", "웹", "지우기", "취소"}, std::nullopt});
+    const auto one = ui.runModalAlert({"권한", "설명", {"확인"}, std::nullopt, 0});
+    const auto settings =
+        ui.runModalAlert({"설정", "", {"닫기", "자동 실행 전환"}, std::nullopt, 0});
+    const auto url = ui.runModalAlert({"주소", "", {"URL 저장", "취소"}, std::nullopt, 1});
+    const auto unmarked = ui.runModalAlert({"글자", "", {"앱", "웹"}, std::nullopt, std::nullopt});
     EXPECT_EQ(one.button, 1000);
-    EXPECT_EQ(four.button, 1003);
-    EXPECT_EQ(out.str(), "velmor: 권한\n  설명\nvelmor: 글자\n");
+    EXPECT_EQ(settings.button, 1000);
+    EXPECT_EQ(url.button, 1001);
+    EXPECT_EQ(unmarked.button, 1000);
+    EXPECT_EQ(out.str(), "velmor: 권한\n  설명\nvelmor: 설정\nvelmor: 주소\nvelmor: 글자\n");
 }
 
 }  // namespace

@@ -64,6 +64,9 @@ TEST(ThreadedCore, GesturesWhoseWorkRunsInTheBackgroundWhileInputGoesOn) {
         send(type::kRightMouseDown, {100, 100});
         platform::Event wheel(type::kScrollWheel, {100, 100});
         wheel.setIntegerField(field::kScrollWheelDeltaAxis1, -1);
+        // A second apart, as the rounds come: the simulated clock that stamps the other
+        // events does not move here.
+        wheel.timestamp = round * 1'000'000'000ULL;
         sim.deliverEvent(wheel);  // a volume step on its serial queue
         send(type::kRightMouseUp, {100, 100});
         ASSERT_TRUE(turnUntil([&] {

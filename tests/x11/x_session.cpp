@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 
 #include "platform/x11/window_property.h"
 #include "x11/wait_until.h"
@@ -102,6 +103,15 @@ bool XSession::screenshot(const std::filesystem::path& file) const {
         return false;
     }
     return runToEnd({"import", "-window", "root", file.string()}, name_) == 0;
+}
+
+void XSession::stopServer() {
+    windowManager_.reset();
+    if (server_) {
+        server_->signal(SIGTERM);
+        server_->wait(kPatience);
+        server_.reset();
+    }
 }
 
 }  // namespace velmor::x11::testing

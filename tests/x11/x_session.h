@@ -32,6 +32,8 @@ public:
     }
     // The whole screen as a picture file; false when no screenshot tool is installed.
     bool screenshot(const std::filesystem::path& file) const;
+    // The server goes, as at the end of a session; everything on it loses its connection.
+    void stopServer();
 
 private:
     bool startServer();

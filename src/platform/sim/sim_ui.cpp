@@ -145,6 +145,10 @@ platform::AlertResponse SimUi::runModalAlert(const platform::Alert& alert) {
                              {"informative", Value(alert.informative)},
                              {"buttons", stringArray(alert.buttons)},
                              {"response", Value::integer(response.button)}};
+    if (alert.cancelButton) {
+        fields.emplace("cancel", Value::integer(kFirstButton +
+                                                static_cast<std::int64_t>(*alert.cancelButton)));
+    }
     if (alert.field) {
         response.fieldText = alert.field->text;
         if (!fieldTexts_.empty()) {

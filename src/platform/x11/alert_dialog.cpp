@@ -48,12 +48,26 @@ GtkEntry* addField(GtkMessageDialog* dialog, const platform::AlertTextField& fie
     return GTK_ENTRY(entry);
 }
 
-int answeredButton(const platform::Alert& alert, int response) {
+bool isButton(const platform::Alert& alert, int response) {
     const int buttons = std::max<int>(1, static_cast<int>(alert.buttons.size()));
-    if (response >= kFirstButton && response < kFirstButton + buttons) {
-        return response;
+    return response >= kFirstButton && response < kFirstButton + buttons;
+}
+
+// Escape and the close button give the button that changes nothing; where every button does
+// something they are ignored and the alert stays, as on a Mac.
+int runUntilAnswered(GtkDialog* dialog, const platform::Alert& alert) {
+    for (;;) {
+        const int response = gtk_dialog_run(dialog);
+        if (isButton(alert, response)) {
+            return response;
+        }
+        if (const std::optional<int> closing = closingButton(alert)) {
+            return *closing;
+        }
+        if (response == GTK_RESPONSE_NONE) {
+            return kFirstButton;  // the dialog was destroyed under it
+        }
     }
-    return closingButton(alert);
 }
 
 }  // namespace
@@ -66,8 +80,9 @@ platform::AlertResponse runAlertDialog(const platform::Alert& alert, bool takeFo
     gtk_widget_grab_focus(field != nullptr
                               ? GTK_WIDGET(field)
                               : gtk_dialog_get_widget_for_response(dialog, kFirstButton));
+    setUnattendedResponse(dialog, unattendedButton(alert));
     presentDialog(GTK_WINDOW(dialog), takeFocus);
-    platform::AlertResponse response{answeredButton(alert, gtk_dialog_run(dialog)), {}};
+    platform::AlertResponse response{runUntilAnswered(dialog, alert), {}};
     if (field != nullptr) {
         response.fieldText = gtk_entry_get_text(field);
     }

@@ -9,4 +9,10 @@ namespace velmor::x11 {
 // manager that prevents focus stealing still gives the dialog the keyboard.
 void presentDialog(GtkWindow* dialog, bool takeFocus);
 
+// The answer a dialog gives when the program ends it unasked; without one, it is answered as
+// its close button answers it.
+void setUnattendedResponse(GtkDialog* dialog, int response);
+// Ends every open dialog with its unattended answer, so that their nested loops return.
+void endOpenDialogs();
+
 }  // namespace velmor::x11

@@ -111,6 +111,15 @@ void GlibScheduler::runPendingWork() {
 void GlibScheduler::quitMainLoop() {
     quitRequested_.store(true);
     g_main_context_wakeup(context_);
+    g_main_context_invoke(context_, &GlibScheduler::endOpenModals, this);
+}
+
+gboolean GlibScheduler::endOpenModals(gpointer scheduler) {
+    auto& self = *static_cast<GlibScheduler*>(scheduler);
+    if (self.modal_->open > 0 && self.endModals_) {
+        self.endModals_();
+    }
+    return G_SOURCE_REMOVE;
 }
 
 double GlibScheduler::absoluteTime() const {

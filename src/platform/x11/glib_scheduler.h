@@ -51,6 +51,12 @@ public:
     // when the last one closes, each that came due meanwhile fires once.
     void beginModal();
     void endModal();
+    // Main thread. Ends every modal that is open when the main loop is asked to quit, so
+    // that their nested loops return and the main loop can end.
+    void setModalEnder(std::function<void()> endModals) { endModals_ = std::move(endModals); }
+    // Whether the main loop was asked to quit and has not yet done so: no modal should
+    // begin then.
+    bool quitting() const { return quitRequested_.load(); }
 
     [[nodiscard]] std::unique_ptr<ConnectionWatchToken> watchConnection(
         ::Display* display, std::function<void()> dispatch) override;
@@ -58,12 +64,14 @@ public:
 private:
     void closeModal();
     void runPendingWork();
+    static gboolean endOpenModals(gpointer scheduler);
 
     MainThread mainThread_;
     GMainContext* context_;
     MainQueue mainQueue_;
     std::atomic<bool> quitRequested_{false};
     std::shared_ptr<ModalDepth> modal_ = std::make_shared<ModalDepth>();
+    std::function<void()> endModals_;
 
     std::mutex timersMutex_;
     std::vector<std::weak_ptr<TimerState>> timers_;

@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "platform/x11/alert_dialog.h"
+#include "platform/x11/dialog_presenting.h"
 #include "platform/x11/open_panel_dialog.h"
 #include "platform/x11/resource_file.h"
+#include "platform/x11/terminal_ui.h"
 #include "platform/x11/tray_host.h"
 
 namespace velmor::x11 {
@@ -32,7 +34,13 @@ GtkUi::GtkUi(GlibScheduler& scheduler, std::ostream& notes,
     : scheduler_(scheduler),
       notes_(notes),
       noteForLog_(std::move(noteForLog)),
-      terminate_(std::move(terminate)) {}
+      terminate_(std::move(terminate)) {
+    scheduler_.setModalEnder(endOpenDialogs);
+}
+
+GtkUi::~GtkUi() {
+    scheduler_.setModalEnder({});
+}
 
 void GtkUi::showStatusItem(const platform::StatusItem& item,
                            const std::vector<platform::MenuItem>& menu) {
@@ -69,11 +77,17 @@ void GtkUi::submenuChanged(const platform::MenuItem& parent) {
 }
 
 platform::AlertResponse GtkUi::runModalAlert(const platform::Alert& alert) {
+    if (scheduler_.quitting()) {
+        return {unattendedButton(alert), {}};  // on its way out the program asks nobody
+    }
     const ModalScope modal(scheduler_);
     return runAlertDialog(alert, takeFocusOnce());
 }
 
 std::optional<std::string> GtkUi::runOpenPanel(const platform::OpenPanel& panel) {
+    if (scheduler_.quitting()) {
+        return std::nullopt;
+    }
     const ModalScope modal(scheduler_);
     return runOpenPanelDialog(panel, takeFocusOnce());
 }

@@ -22,6 +22,9 @@ public:
     // `noteForLog` takes the gesture log's line about a missing tray.
     GtkUi(GlibScheduler& scheduler, std::ostream& notes,
           std::function<void(const std::string&)> noteForLog, std::function<void()> terminate);
+    ~GtkUi() override;
+    GtkUi(const GtkUi&) = delete;
+    GtkUi& operator=(const GtkUi&) = delete;
 
     void showStatusItem(const platform::StatusItem& item,
                         const std::vector<platform::MenuItem>& menu) override;

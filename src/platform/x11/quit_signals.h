@@ -6,8 +6,9 @@
 
 namespace velmor::x11 {
 
-// While it lives, SIGINT and SIGTERM end the scheduler's main loop instead of the process,
-// so the program leaves through its ordinary shutdown. Main thread.
+// While it lives, SIGINT, SIGTERM and SIGHUP (the terminal or the session going away) end
+// the scheduler's main loop instead of the process, so the program leaves through its
+// ordinary shutdown. Main thread.
 class QuitSignals {
 public:
     explicit QuitSignals(GlibScheduler& scheduler);
@@ -20,6 +21,7 @@ private:
 
     guint interrupt_;
     guint terminate_;
+    guint hangUp_;
 };
 
 }  // namespace velmor::x11

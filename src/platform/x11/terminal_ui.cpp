@@ -10,11 +10,18 @@ constexpr int kFirstButton = 1000;
 
 }  // namespace
 
-int closingButton(const platform::Alert& alert) {
+std::optional<int> closingButton(const platform::Alert& alert) {
     if (alert.buttons.empty()) {
-        return kFirstButton;
+        return kFirstButton;  // shown with one button of its own
     }
-    return kFirstButton + static_cast<int>(alert.buttons.size()) - 1;
+    if (!alert.cancelButton || *alert.cancelButton >= alert.buttons.size()) {
+        return std::nullopt;
+    }
+    return kFirstButton + static_cast<int>(*alert.cancelButton);
+}
+
+int unattendedButton(const platform::Alert& alert) {
+    return closingButton(alert).value_or(kFirstButton);
 }
 
 TerminalUi::TerminalUi(std::ostream& out, std::function<void()> terminate)
@@ -34,7 +41,7 @@ platform::AlertResponse TerminalUi::runModalAlert(const platform::Alert& alert) 
         out_ << "  " << alert.informative << '\n';
     }
     out_.flush();
-    return platform::AlertResponse{closingButton(alert), {}};
+    return platform::AlertResponse{unattendedButton(alert), {}};
 }
 
 std::optional<std::string> TerminalUi::runOpenPanel(const platform::OpenPanel&) {

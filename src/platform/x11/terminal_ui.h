@@ -35,8 +35,10 @@ private:
     std::function<void()> terminate_;
 };
 
-// The button a person who only closes the alert gives: the only one, or the last, which is
-// the cancelling one where there are several.
-int closingButton(const platform::Alert& alert);
+// What closing the alert answers: its button that changes nothing; nothing where every
+// button does something.
+std::optional<int> closingButton(const platform::Alert& alert);
+// What an alert nobody can see answers: the one that changes nothing, else the first.
+int unattendedButton(const platform::Alert& alert);
 
 }  // namespace velmor::x11

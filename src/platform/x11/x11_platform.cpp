@@ -11,12 +11,15 @@ namespace {
 
 // The area-capture command a user may set; nothing chooses the desktop's own tool.
 constexpr const char* kScreenshotCommandKey = "VLScreenshotCommand";
+// As the system's defaults store keeps a Mac's settings: on disk moments after a change,
+// whatever then happens to the program or the session.
+constexpr std::chrono::milliseconds kSettingsSavedWithin{1000};
 
 }  // namespace
 
 X11Platform::X11Platform(X11Options options)
     : options_(std::move(options)),
-      defaults_(paths_.settingsFile()),
+      defaults_(paths_.settingsFile(), kSettingsSavedWithin),
       events_(options_.displayName, scheduler_, scheduler_, options_.noteForLog),
       windows_(options_.displayName),
       accessibility_(events_, windows_),
