@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -76,6 +77,38 @@ public:
                               "/proc/" + std::to_string(pid_) + "/task/");
         }
         return total;
+    }
+
+    // CPU time of every thread in nanoseconds, from the scheduler's own accounting.
+    std::uint64_t cpuNanoseconds() const {
+        std::uint64_t total = 0;
+        const std::filesystem::path tasks = "/proc/" + std::to_string(pid_) + "/task";
+        std::error_code error;
+        for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+            std::ifstream schedstat(task.path() / "schedstat");
+            std::uint64_t onCpu = 0;
+            schedstat >> onCpu;
+            total += onCpu;
+        }
+        return total;
+    }
+
+    void printThreads() const {
+        const std::filesystem::path tasks = "/proc/" + std::to_string(pid_) + "/task";
+        std::error_code error;
+        for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+            std::ifstream comm(task.path() / "comm");
+            std::string name;
+            std::getline(comm, name);
+            std::ifstream schedstat(task.path() / "schedstat");
+            std::uint64_t onCpu = 0;
+            schedstat >> onCpu;
+            std::fprintf(stderr, "%s %s cpu=%llu switches=%ld\n", task.path().filename().c_str(),
+                         name.c_str(), static_cast<unsigned long long>(onCpu),
+                         statusOf(std::stoi(task.path().filename().string()),
+                                  "voluntary_ctxt_switches",
+                                  "/proc/" + std::to_string(pid_) + "/task/"));
+        }
     }
 
     // User and system CPU time in clock ticks.
@@ -153,6 +186,21 @@ public:
         XSync(d, False);
         XTestFakeButtonEvent(d, 3, False, CurrentTime);
         XFlush(d);
+    }
+
+    // A stroke of many small drags far from any gesture: down and to the right and back,
+    // ending where it began, so that it is given back as a right click.
+    void longStroke(int drags) {
+        ::Display* d = display_->get();
+        XTestFakeMotionEvent(d, -1, 300, 300, CurrentTime);
+        XTestFakeButtonEvent(d, 3, True, CurrentTime);
+        for (int i = 1; i <= drags; ++i) {
+            const int step = i <= drags / 2 ? i : drags - i;
+            XTestFakeMotionEvent(d, -1, 300 + 2 * step, 300 + step, CurrentTime);
+            XSync(d, False);  // as a hand moves: one event at a time
+        }
+        XTestFakeButtonEvent(d, 3, False, CurrentTime);
+        XSync(d, False);
     }
 
     // Waits for the next key press in the window; false when none came in time.
@@ -248,6 +296,40 @@ BENCHMARK(BM_BackStrokeReleaseToFirstKey)
     ->Iterations(50)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
+
+// What the whole program spends on each drag of a stroke, all its threads together, and how
+// often it wakes up for them; the user's clicks given back are part of the strokes' cost.
+void BM_WholeProcessCpuPerDrag(benchmark::State& state) {
+    Stage stage;
+    if (!stage.ready(state)) {
+        return;
+    }
+    constexpr int kStrokes = 200;
+    constexpr int kDragsPerStroke = 50;
+    Desk& desk = stage.desk;
+    const Velmor& velmor = stage.velmor;
+    std::uint64_t nanoseconds = 0;
+    long wakeUps = 0;
+    for (auto _ : state) {
+        desk.drain();
+        const std::uint64_t cpuBefore = velmor.cpuNanoseconds();
+        const long wakeUpsBefore = velmor.wakeUps();
+        for (int stroke = 0; stroke < kStrokes; ++stroke) {
+            desk.longStroke(kDragsPerStroke);
+        }
+        desk.drain();
+        std::this_thread::sleep_for(200ms);  // the last events reach the program
+        nanoseconds += velmor.cpuNanoseconds() - cpuBefore;
+        if (std::getenv("VELMOR_BENCH_THREADS") != nullptr) {
+            velmor.printThreads();
+        }
+        wakeUps += velmor.wakeUps() - wakeUpsBefore;
+    }
+    const double drags = static_cast<double>(state.iterations()) * kStrokes * kDragsPerStroke;
+    state.counters["cpu_us_per_drag"] = static_cast<double>(nanoseconds) / 1000.0 / drags;
+    state.counters["wakeups_per_drag"] = static_cast<double>(wakeUps) / drags;
+}
+BENCHMARK(BM_WholeProcessCpuPerDrag)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_ResidentMemoryAndIdleCost(benchmark::State& state) {
     Stage stage;

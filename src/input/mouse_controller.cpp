@@ -32,9 +32,12 @@ bool VLMouseController::start() {
         return false;
     }
     eventTap_->enable(true);
-    tapWatchdog_ = platform_.scheduler().scheduleRepeatingTimer(
-        kTapWatchdogInterval, [this] { tapWatchdogFired(); },
-        platform::TimerMode::pausesDuringModal);
+    // Nothing to watch where the system never switches a tap off: no wake-up for nothing.
+    if (eventTap_->systemMayDisable()) {
+        tapWatchdog_ = platform_.scheduler().scheduleRepeatingTimer(
+            kTapWatchdogInterval, [this] { tapWatchdogFired(); },
+            platform::TimerMode::pausesDuringModal);
+    }
     return eventTap_->isEnabled();
 }
 

@@ -23,6 +23,9 @@ public:
     virtual ~EventTap() = default;
     virtual void enable(bool enabled) = 0;
     virtual bool isEnabled() const = 0;
+    // Whether the system may switch the tap off by itself (a slow callback, user input), so
+    // that someone must watch for it; a tap only the program switches off needs no watching.
+    virtual bool systemMayDisable() const { return true; }
 };
 
 // The tap's source on the main run loop, also during modals. Destroying it removes it.

@@ -174,6 +174,21 @@ TEST_F(EventRouting, TapIsReEnabledAfterTheSystemDisablesIt) {
     EXPECT_TRUE(platform.tapEnabled());
 }
 
+TEST(EventTapStart, NoWatchdogWhereOnlyTheProgramSwitchesTapsOff) {
+    TempHome home;
+    sim::SimPlatform platform(sim::SimOptions{home.path(), true, std::nullopt});
+    platform.setTrusted(true);
+    const std::size_t timersBefore = platform.simScheduler().liveTimers().size();
+    platform.setSystemMayDisableTaps(false);
+    VLMouseController quiet(platform);
+    ASSERT_TRUE(quiet.start());
+    EXPECT_EQ(platform.simScheduler().liveTimers().size(), timersBefore);
+    platform.setSystemMayDisableTaps(true);
+    VLMouseController watched(platform);
+    ASSERT_TRUE(watched.start());
+    EXPECT_EQ(platform.simScheduler().liveTimers().size(), timersBefore + 1);
+}
+
 TEST(EventTapStart, FailsWithoutPermissionOrRunLoopSource) {
     TempHome home;
     sim::SimPlatform platform(sim::SimOptions{home.path(), true, std::nullopt});

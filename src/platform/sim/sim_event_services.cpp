@@ -60,6 +60,10 @@ public:
         auto state = state_.lock();
         return state && state->enabled;
     }
+    bool systemMayDisable() const override {
+        auto state = state_.lock();
+        return !state || state->owner->systemMayDisableTaps();
+    }
     std::weak_ptr<TapState> state() const { return state_; }
 
 private:

@@ -62,6 +62,10 @@ public:
     void setKeyDown(std::uint16_t keyCode, bool down);
     void failNextTapCreation() { failNextTap_ = true; }
     void setRunLoopSourceFails(bool fails) { runLoopSourceFails_ = fails; }
+    // As on a Mac the system may switch taps off; a desktop whose taps only the program
+    // switches off is played with false.
+    void setSystemMayDisableTaps(bool may) { systemMayDisableTaps_ = may; }
+    bool systemMayDisableTaps() const { return systemMayDisableTaps_; }
     void setEventSourcesFail(bool fail) { eventSourcesFail_ = fail; }
     // The next `count` event creations fail (keyboard, mouse, scroll, media counterpart).
     void failEventCreations(int count) { eventCreationFailures_ = count; }
@@ -89,6 +93,7 @@ private:
     Point pointer_;
     bool failNextTap_ = false;
     bool runLoopSourceFails_ = false;
+    bool systemMayDisableTaps_ = true;
     bool eventSourcesFail_ = false;
     int eventCreationFailures_ = 0;
 };

@@ -92,6 +92,7 @@ public:
     void setKeyDown(std::uint16_t keyCode, bool down) { events_.setKeyDown(keyCode, down); }
     void failNextTapCreation() { events_.failNextTapCreation(); }
     void failRunLoopSource(bool fails) { events_.setRunLoopSourceFails(fails); }
+    void setSystemMayDisableTaps(bool may) { events_.setSystemMayDisableTaps(may); }
     void failEventSources(bool fail) { events_.setEventSourcesFail(fail); }
     void failEventCreations(int count) { events_.failEventCreations(count); }
 

@@ -32,10 +32,6 @@ Time serverTime(const XEvent& event) {
     }
 }
 
-bool isPointerEvent(const XEvent& event) {
-    return event.type == ButtonPress || event.type == ButtonRelease || event.type == MotionNotify;
-}
-
 }  // namespace
 
 TapPump::TapPump(Display& display, PointerGrab& grab, Callback callback, Note note,
@@ -49,11 +45,15 @@ TapPump::TapPump(Display& display, PointerGrab& grab, Callback callback, Note no
       buttons_(readButtonMap(display.get())),
       rawReleases_(display, buttons_) {}
 
+// One read for what the socket holds, then only what Xlib already has: no read that is
+// bound to find nothing, on the path of every drag.
 int TapPump::dispatchPending() {
+    ::Display* display = display_.get();
     int handled = 0;
-    while (XPending(display_.get()) > 0) {
+    for (int queued = XEventsQueued(display, QueuedAfterReading); queued > 0;
+         queued = XEventsQueued(display, QueuedAlready)) {
         XEvent event;
-        XNextEvent(display_.get(), &event);
+        XNextEvent(display, &event);
         handleEvent(event);
         ++handled;
     }
@@ -155,14 +155,16 @@ TapAnswer TapPump::ask(const platform::Event& event) const {
     }
 }
 
+// Only the presses that start a grab freeze the device until they are answered; once
+// answered, the rest of the hold flows without answers, so drags cost no request at all.
 // Each answer names the event it answers: an answer for "now" could thaw a newer press the
 // server froze meanwhile, before the tap has seen it.
 void TapPump::answerServer(const XEvent& event, TapAnswer answer) {
     const bool pass = answer == TapAnswer::pass;
     const Time time = serverTime(event);
-    if (isPointerEvent(event)) {
+    if (event.type == ButtonPress) {
         XAllowEvents(display_.get(), pass ? ReplayPointer : AsyncPointer, time);
-    } else if (event.type == KeyPress || event.type == KeyRelease) {
+    } else if (event.type == KeyPress) {
         XAllowEvents(display_.get(), pass ? ReplayKeyboard : AsyncKeyboard, time);
     } else {
         return;

@@ -53,6 +53,8 @@ public:
         }
     }
     bool isEnabled() const override { return connection_->grabbed(); }
+    // The server never takes a passive grab away; only the program lets it go.
+    bool systemMayDisable() const override { return false; }
     const std::shared_ptr<TapConnection>& connection() const { return connection_; }
 
 private:
