@@ -98,6 +98,13 @@ TEST(HandwrittenM, TemplateDistanceBoundsAndTheLogLine) {
     EXPECT_LT(shallow.error, 0.165);
     EXPECT_TRUE(examine(drawnM({0, 0}, 200, 150, 0.4)).matched);
 
+    // A hook at the start and a last stroke slanting back: the 48 points are spaced from
+    // the very first point to the very last, not one before or beyond.
+    const Verdict hooked =
+        examine(polyline({{0, 150}, {4, 146}, {4, 0}, {100, 114}, {200, 0}, {180, 150}}));
+    EXPECT_TRUE(hooked.matched);
+    EXPECT_NEAR(hooked.error, 0.0230259, 1e-6);
+
     testing::LetterTestPlatform sim;
     VLLogHandwrittenMAttempt(sim.platform, false, 0.2, 200.4, 149.6);
     VLLogHandwrittenMAttempt(sim.platform, true, 0.0421, 200, 150);
