@@ -57,7 +57,41 @@ void appendLocked(const std::filesystem::path& logPath, std::string_view line) {
     }
 }
 
+void appendEscape(std::string& out, const char* prefix, unsigned int code) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += prefix;
+    if (prefix[1] == 'u') {
+        out += "00";
+    }
+    out += kHex[(code >> 4) & 0xF];
+    out += kHex[code & 0xF];
+}
+
 }  // namespace
+
+std::string VLEscapedForLog(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (byte == '\n') {
+            escaped += "\\n";
+        } else if (byte == '\r') {
+            escaped += "\\r";
+        } else if (byte == '\t') {
+            escaped += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            appendEscape(escaped, "\\x", byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            appendEscape(escaped, "\\u", next);  // the C1 controls, CSI among them
+            ++i;
+        } else {
+            escaped += static_cast<char>(byte);
+        }
+    }
+    return escaped;
+}
 
 std::filesystem::path VLGestureLogPath(platform::Platform& platform) {
     return platform.paths().desktopFolder() / "Velmor_GestureLog.txt";
@@ -71,7 +105,7 @@ void VLStudioLog(platform::Platform& platform, std::string_view message) {
     const auto logPath = VLGestureLogPath(platform);
     std::string line = VLLogTimestamp(platform);
     line += ": ";
-    line += message;
+    line += VLEscapedForLog(message);
     line += '\n';
     std::lock_guard lock(gestureLogMutex());
     rotateLocked(logPath);
@@ -85,9 +119,14 @@ void VLRotateGestureLog(platform::Platform& platform) {
 }
 
 void VLAppendToGestureLog(platform::Platform& platform, std::string_view line) {
+    const bool ended = line.ends_with('\n');
+    std::string escaped = VLEscapedForLog(ended ? line.substr(0, line.size() - 1) : line);
+    if (ended) {
+        escaped += '\n';
+    }
     const auto logPath = VLGestureLogPath(platform);
     std::lock_guard lock(gestureLogMutex());
-    appendLocked(logPath, line);
+    appendLocked(logPath, escaped);
 }
 
 }  // namespace velmor

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -43,6 +44,27 @@ TEST_F(GestureLog, FirstLineCreatesTheFileWithATimeStamp) {
     EXPECT_TRUE(std::regex_match(
         text, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \+0000: studio=A hello\n)")))
         << text;
+}
+
+// A value that came from elsewhere cannot start a line of its own, nor drive the terminal a
+// user reads the log in.
+TEST_F(GestureLog, ControlCharactersAreWrittenAsEscapes) {
+    VLStudioLog(
+        platform,
+        "velmor-sync action=https://x.example/\n2025-01-31 09:15:02 +0000: forged\x1b]0;t\x07");
+    VLAppendToGestureLog(platform,
+                         "whole\r\tline \xc2\x9b"
+                         "2J \xc2\xa0kept \x7f\n");
+    const auto text = readAll(logPath());
+    EXPECT_NE(text.find(": velmor-sync action=https://x.example/\\n2025-01-31 09:15:02 +0000: "
+                        "forged\\x1B]0;t\\x07\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nwhole\\r\\tline \\u009B2J \xc2\xa0kept \\x7F\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+    EXPECT_EQ(VLEscapedForLog("Qué? 한글 \\ ok"), "Qué? 한글 \\ ok");
+    EXPECT_EQ(VLEscapedForLog("trailing \xc2"), "trailing \xc2");
 }
 
 TEST_F(GestureLog, RotatesOnlyAboveTheLimit) {
