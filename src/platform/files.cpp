@@ -6,8 +6,11 @@
 
 #include <array>
 #include <cerrno>
+#include <optional>
+#include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace velmor::files {
 
@@ -18,6 +21,8 @@ class FileDescriptor {
 public:
     explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
     ~FileDescriptor() { close(); }
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : descriptor_(std::exchange(other.descriptor_, -1)) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
@@ -57,13 +62,33 @@ bool writeAll(int descriptor, std::string_view bytes) {
 }
 
 // A new file keeps the mode of the file it replaces, so rewriting never widens or
-// narrows who may read it.
-mode_t modeForReplacing(const std::filesystem::path& path) {
+// narrows who may read it; a first one gets what the user's umask allows.
+std::optional<mode_t> modeOfReplaced(const std::filesystem::path& path) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
         return existing.st_mode & 07777;
     }
-    return 0644;
+    return std::nullopt;
+}
+
+// A new file beside the path, created as an ordinary file is, so the umask applies; its
+// name is left in `name`.
+FileDescriptor createTemporaryBeside(const std::filesystem::path& folder,
+                                     const std::filesystem::path& path, std::string& name) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix(8, 'x');
+        for (char& letter : suffix) {
+            letter = kLetters[random() % (sizeof kLetters - 1)];
+        }
+        name = (folder / ("." + path.filename().string() + "." + suffix)).string();
+        FileDescriptor descriptor(openRetrying(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666));
+        if (descriptor.valid() || errno != EEXIST) {
+            return descriptor;
+        }
+    }
+    return FileDescriptor(-1);
 }
 
 // Makes the rename itself durable; a failure here does not undo the finished write.
@@ -75,8 +100,9 @@ void syncFolder(const std::filesystem::path& folder) {
 }
 
 // Writes, flushes and closes the temporary file; the caller removes it on failure.
-bool fillTemporaryFile(FileDescriptor& descriptor, std::string_view bytes, mode_t mode) {
-    return ::fchmod(descriptor.get(), mode) == 0 && writeAll(descriptor.get(), bytes) &&
+bool fillTemporaryFile(FileDescriptor& descriptor, std::string_view bytes,
+                       std::optional<mode_t> mode) {
+    return (!mode || ::fchmod(descriptor.get(), *mode) == 0) && writeAll(descriptor.get(), bytes) &&
            ::fsync(descriptor.get()) == 0 && descriptor.close();
 }
 
@@ -112,12 +138,12 @@ bool writeAtomically(const std::filesystem::path& path, std::string_view bytes) 
         return false;
     }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temporaryName = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    FileDescriptor descriptor(::mkostemp(temporaryName.data(), O_CLOEXEC));
+    std::string temporaryName;
+    FileDescriptor descriptor = createTemporaryBeside(folder, path, temporaryName);
     if (!descriptor.valid()) {
         return false;
     }
-    if (!fillTemporaryFile(descriptor, bytes, modeForReplacing(path)) ||
+    if (!fillTemporaryFile(descriptor, bytes, modeOfReplaced(path)) ||
         ::rename(temporaryName.c_str(), path.c_str()) != 0) {
         descriptor.close();
         ::unlink(temporaryName.c_str());
@@ -173,13 +199,25 @@ bool createFolders(const std::filesystem::path& path) {
     return !createFoldersReportingError(path);
 }
 
+// Every folder made is the user's alone (0700), as the XDG base directories ask of the ones
+// a program creates; folders that exist stay as they are.
 std::optional<std::string> createFoldersReportingError(const std::filesystem::path& path) {
-    std::error_code error;
-    std::filesystem::create_directories(path, error);
+    std::filesystem::path made;
+    int error = 0;
+    for (const std::filesystem::path& part : path) {
+        made /= part;
+        if (isFolder(made)) {
+            continue;
+        }
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+            error = errno;
+            break;
+        }
+    }
     if (isFolder(path)) {
         return std::nullopt;
     }
-    return error ? error.message() : std::string();
+    return error != 0 ? std::generic_category().message(error) : std::string();
 }
 
 bool isFolder(const std::filesystem::path& path) {

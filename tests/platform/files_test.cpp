@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "platform/property_list_file.h"
 #include "support/temp_home.h"
 
@@ -42,6 +44,33 @@ TEST(Files, WriteAtomicallyReplacesWholeAndLeavesNothingBehind) {
     EXPECT_FALSE(writeAtomically(file / "child.plist", "bytes"));
     EXPECT_FALSE(createFolders(file / "sub"));
     EXPECT_FALSE(isFolder(file));
+}
+
+// Settings, backups and the log are the user's own: a new file gets what the umask allows,
+// a rewritten one keeps its mode, and every folder the program makes is the user's alone.
+TEST(Files, NewFilesFollowTheUmaskAndNewFoldersArePrivate) {
+    testing::TempHome home;
+    const auto modeOf = [](const std::filesystem::path& path) {
+        return static_cast<unsigned>(std::filesystem::status(path).permissions());
+    };
+    const mode_t previous = ::umask(027);
+    const auto nested = home.path() / "config" / "velmor";
+    EXPECT_TRUE(createFolders(nested));
+    EXPECT_TRUE(writeAtomically(nested / "settings.plist", "a"));
+    ::umask(077);
+    EXPECT_TRUE(writeAtomically(nested / "log.txt", "b"));
+    ::umask(previous);
+    EXPECT_EQ(modeOf(home.path() / "config"), 0700u);
+    EXPECT_EQ(modeOf(nested), 0700u);
+    EXPECT_EQ(modeOf(nested / "settings.plist"), 0640u);
+    EXPECT_EQ(modeOf(nested / "log.txt"), 0600u);
+
+    std::filesystem::permissions(nested / "settings.plist", std::filesystem::perms(0604));
+    EXPECT_TRUE(writeAtomically(nested / "settings.plist", "c"));
+    EXPECT_EQ(modeOf(nested / "settings.plist"), 0604u);
+    std::filesystem::permissions(home.path(), std::filesystem::perms(0751));
+    EXPECT_TRUE(createFolders(home.path() / "more"));
+    EXPECT_EQ(modeOf(home.path()), 0751u);  // what exists stays as it is
 }
 
 TEST(Files, AppendGoesOnlyToAnExistingRegularFile) {
