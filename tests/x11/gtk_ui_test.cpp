@@ -9,11 +9,15 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/x11/app_launcher.h"
+#include "platform/x11/dialog_presenting.h"
 #include "platform/x11/gtk_start.h"
 #include "platform/x11/gtk_ui.h"
+#include "platform/x11/own_environment.h"
 #include "x11/dbus_menu_reader.h"
 #include "x11/status_notifier_watcher.h"
 #include "x11/temp_folder.h"
+#include "x11/test_applications.h"
 #include "x11/wait_until.h"
 #include "x11/x_session.h"
 
@@ -67,18 +71,8 @@ protected:
             scheduler_, notes_, [this](const std::string& line) { logged_.push_back(line); },
             nullptr);
         // A dialog nobody answers is closed, so a fault fails the test instead of hanging it.
-        guard_ = scheduler_.scheduleRepeatingTimer(
-            90.0,
-            [] {
-                GList* windows = gtk_window_list_toplevels();
-                for (GList* window = windows; window != nullptr; window = window->next) {
-                    if (GTK_IS_DIALOG(window->data)) {
-                        gtk_dialog_response(GTK_DIALOG(window->data), GTK_RESPONSE_DELETE_EVENT);
-                    }
-                }
-                g_list_free(windows);
-            },
-            platform::TimerMode::firesAlways);
+        guard_ = scheduler_.scheduleRepeatingTimer(90.0, endOpenDialogs,
+                                                   platform::TimerMode::firesAlways);
     }
 
     // Plays the user on the dialog whose title matches: brings it forward, then the keys. The
@@ -161,6 +155,24 @@ TEST_F(GtkUiTest, EscapeAnswersTheButtonThatChangesNothingOrNothing) {
     persistent.join();
     ASSERT_TRUE(pressed);
     EXPECT_EQ(chosen.button, 1001);
+}
+
+// A program the user starts through Velmor is the user's: it inherits none of the variables
+// Velmor set for itself, and it gets a startup id, so that a window manager that prevents
+// focus stealing still gives its window the focus.
+TEST_F(GtkUiTest, LaunchedApplicationsGetAStartupIdAndNoneOfTheProgramsOwnVariables) {
+    TempFolder root;
+    TestApplications apps(root.path());
+    const std::filesystem::path entry =
+        apps.write(apps.userFolder() / "noted.desktop", "Noted", "StartupNotify=true\n");
+    ASSERT_TRUE(AppLauncher(sharedSession().name()).launch(entry));
+    ASSERT_TRUE(apps.waitLaunched("noted"));
+    const std::string environment = "\n" + apps.environmentOf("noted");
+    ASSERT_FALSE(ownVariables().empty());  // GTK started without OpenGL
+    for (const std::string& own : ownVariables()) {
+        EXPECT_EQ(environment.find("\n" + own + "="), std::string::npos) << own;
+    }
+    EXPECT_NE(environment.find("\nDESKTOP_STARTUP_ID="), std::string::npos) << environment;
 }
 
 // Kept in the build folder to look at: Korean glyphs, not empty boxes, need a Korean font.

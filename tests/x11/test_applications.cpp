@@ -25,7 +25,9 @@ fs::path TestApplications::write(const fs::path& file, const std::string& name,
                                  const std::string& moreLines) const {
     const std::string stem = file.stem().string();
     const fs::path program = root_ / "bin" / stem;
-    std::ofstream(program) << "#!/bin/sh\ntouch '" << (root_ / "markers" / stem).string() << "'\n";
+    const std::string marker = (root_ / "markers" / stem).string();
+    std::ofstream(program) << "#!/bin/sh\nenv > '" << marker << ".part' && mv '" << marker
+                           << ".part' '" << marker << "'\n";
     fs::permissions(program, fs::perms::owner_all);
     fs::create_directories(file.parent_path());
     std::ofstream(file) << "[Desktop Entry]\nType=Application\nName=" << name
@@ -40,6 +42,11 @@ bool TestApplications::launched(const std::string& stem) const {
 
 bool TestApplications::waitLaunched(const std::string& stem) const {
     return waitUntil([&] { return launched(stem); });
+}
+
+std::string TestApplications::environmentOf(const std::string& stem) const {
+    std::ifstream marker(root_ / "markers" / stem);
+    return std::string((std::istreambuf_iterator<char>(marker)), {});
 }
 
 }  // namespace velmor::x11::testing

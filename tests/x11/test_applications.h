@@ -7,7 +7,7 @@ namespace velmor::x11::testing {
 
 // Desktop folders of a test's own under `root`, set in the environment so that a workspace
 // made afterwards reads them and none of the machine's. Each entry's program leaves a
-// marker file when it runs, which proves it was really launched.
+// marker file when it runs, which proves it was really launched, holding its environment.
 class TestApplications {
 public:
     explicit TestApplications(const std::filesystem::path& root);
@@ -22,6 +22,8 @@ public:
     // Whether the program of the entry with that file name (without ".desktop") ran.
     bool launched(const std::string& stem) const;
     bool waitLaunched(const std::string& stem) const;
+    // The environment the program of that entry ran with, one variable a line.
+    std::string environmentOf(const std::string& stem) const;
 
 private:
     std::filesystem::path root_;

@@ -166,5 +166,61 @@ TEST_F(WorkspaceTest, FindsAnInstalledApplicationForEachRole) {
     EXPECT_TRUE(apps.waitLaunched("writer"));
 }
 
+// As the desktop's own menu takes them: the entry that wins for an id (the user's own in
+// place of the system's), nothing for an id the user hid, nothing this desktop does not show.
+TEST_F(WorkspaceTest, LaunchesTheEntryThatWinsForItsIdAndOnlyWhereThisDesktopShowsIt) {
+    setenv("XDG_CURRENT_DESKTOP", "XFCE", 1);
+    workspace_.emplace(session_.name());
+    const TestApplications& apps = *applications_;
+    const fs::path system = apps.write(apps.systemFolder() / "viewer.desktop", "Viewer");
+    const fs::path wrapper = apps.write(folder_ / "elsewhere" / "wrapper.desktop", "Viewer");
+    fs::copy_file(wrapper, apps.userFolder() / "viewer.desktop");
+    const fs::path hidden = apps.write(apps.systemFolder() / "hidden.desktop", "Hidden");
+    std::ofstream(apps.userFolder() / "hidden.desktop")
+        << "[Desktop Entry]\nType=Application\nName=Hidden\nExec=true\nHidden=true\n";
+    const fs::path gnomeOnly =
+        apps.write(apps.systemFolder() / "gnome-only.desktop", "Only", "OnlyShowIn=GNOME;\n");
+    const fs::path notHere =
+        apps.write(apps.systemFolder() / "not-here.desktop", "Not", "NotShowIn=XFCE;\n");
+
+    EXPECT_TRUE(workspace_->openFile(system));
+    EXPECT_TRUE(apps.waitLaunched("wrapper"));
+    EXPECT_FALSE(apps.launched("viewer"));
+    for (const fs::path& refused : {hidden, gnomeOnly, notHere}) {
+        EXPECT_FALSE(workspace_->isApplication(refused)) << refused;
+        EXPECT_FALSE(workspace_->openFile(refused)) << refused;
+    }
+    EXPECT_FALSE(apps.launched("hidden") || apps.launched("gnome-only") ||
+                 apps.launched("not-here"));
+    unsetenv("XDG_CURRENT_DESKTOP");
+}
+
+TEST_F(WorkspaceTest, RolesFollowTheDesktopsOwnDefaultsItsRemovalsAndWhatItShows) {
+    setenv("XDG_CURRENT_DESKTOP", "XFCE", 1);
+    workspace_.emplace(session_.name());
+    const TestApplications& apps = *applications_;
+    apps.write(apps.systemFolder() / "org.gnome.Settings.desktop", "GNOME Settings",
+               "OnlyShowIn=GNOME;\n");
+    const fs::path xfceSettings = apps.write(apps.systemFolder() / "xfce-settings-manager.desktop",
+                                             "Settings Manager", "OnlyShowIn=XFCE;\n");
+    apps.write(apps.systemFolder() / "common-player.desktop", "Player", "MimeType=audio/mpeg;\n");
+    const fs::path xfcePlayer = apps.write(apps.systemFolder() / "xfce-player.desktop",
+                                           "Xfce Player", "MimeType=audio/mpeg;\n");
+    std::ofstream(apps.configFolder() / "mimeapps.list")
+        << "[Default Applications]\naudio/mpeg=common-player.desktop;\n"
+        << "[Removed Associations]\ntext/plain=aa-editor.desktop;\n";
+    std::ofstream(apps.configFolder() / "xfce-mimeapps.list")
+        << "[Default Applications]\naudio/mpeg=xfce-player.desktop;\n";
+    apps.write(apps.systemFolder() / "aa-editor.desktop", "First Editor", "MimeType=text/plain;\n");
+    const fs::path editor = apps.write(apps.systemFolder() / "bb-editor.desktop", "Second Editor",
+                                       "MimeType=text/plain;\n");
+
+    EXPECT_EQ(workspace_->wellKnownApplicationPath(WellKnownApplication::systemSettings),
+              xfceSettings);
+    EXPECT_EQ(workspace_->wellKnownApplicationPath(WellKnownApplication::music), xfcePlayer);
+    EXPECT_EQ(workspace_->wellKnownApplicationPath(WellKnownApplication::notes), editor);
+    unsetenv("XDG_CURRENT_DESKTOP");
+}
+
 }  // namespace
 }  // namespace velmor::x11::testing

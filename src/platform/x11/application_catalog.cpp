@@ -66,7 +66,12 @@ std::optional<DesktopEntry> ApplicationCatalog::entryAt(const fs::path& path) co
         }
         for (const fs::path& folder : folders_.applicationFolders()) {
             if (const std::optional<fs::path> relative = relativeInside(place, folder)) {
-                return loadDesktopEntry(place, desktopIdOf(*relative));
+                std::optional<DesktopEntry> winner =
+                    findByDesktopId(installed(), desktopIdOf(*relative));
+                if (!winner || !winner->shownOn(folders_.currentDesktops)) {
+                    return std::nullopt;
+                }
+                return winner;
             }
         }
     }

@@ -18,11 +18,13 @@ public:
 
     const DesktopFolders& folders() const { return folders_; }
 
-    // The installed entry a path names. The path counts when its folder, links resolved,
-    // lies in an application folder (whoever may write there installs applications, even
-    // as a link to a file elsewhere), or when the file it finally links to lies there. A
-    // desktop entry anywhere else, such as a synced folder, is never an application: its
-    // Exec line would run whatever it names.
+    // The installed entry a path names: the entry that wins for the path's desktop id, as
+    // the desktop's own menu takes it, which may be the user's own in place of the path, and
+    // only when this desktop shows it. The path counts when its folder, links resolved, lies
+    // in an application folder (whoever may write there installs applications, even as a
+    // link to a file elsewhere), or when the file it finally links to lies there. A desktop
+    // entry anywhere else, such as a synced folder, is never an application: its Exec line
+    // would run whatever it names. Nothing, too, where the user has hidden the id.
     std::optional<DesktopEntry> entryAt(const std::filesystem::path& path) const;
 
     // Every installed entry, an id in a folder that wins hiding the same id further on,

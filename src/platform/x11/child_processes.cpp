@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/x11/own_environment.h"
+
 namespace velmor::x11 {
 namespace {
 
@@ -55,8 +57,11 @@ platform::ProcessOutcome ChildProcesses::runAndWait(const platform::ProcessReque
     const std::vector<const char*> argv = argumentVector(request);
     platform::ProcessOutcome outcome;
     g_autoptr(GError) error = nullptr;
-    g_autoptr(GSubprocess) process =
-        g_subprocess_newv(argv.data(), subprocessFlags(request), &error);
+    g_autoptr(GSubprocessLauncher) launcher = g_subprocess_launcher_new(subprocessFlags(request));
+    for (const std::string& own : ownVariables()) {
+        g_subprocess_launcher_unsetenv(launcher, own.c_str());
+    }
+    g_autoptr(GSubprocess) process = g_subprocess_launcher_spawnv(launcher, argv.data(), &error);
     if (process == nullptr) {
         outcome.failureReason = error->message;
         return outcome;

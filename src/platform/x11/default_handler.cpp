@@ -2,6 +2,8 @@
 
 #include <glib.h>
 
+#include <algorithm>
+
 #include <string>
 
 #include "platform/x11/application_catalog.h"
@@ -9,48 +11,60 @@
 namespace velmor::x11 {
 namespace {
 
+using Ids = std::vector<std::string>;
+
 // The desktop ids a group of one mimeapps.list names for the type, in its order.
-std::vector<std::string> namedHandlers(const std::filesystem::path& list, const char* group,
-                                       const std::string& mimeType) {
+Ids namedHandlers(const std::filesystem::path& list, const char* group,
+                  const std::string& mimeType) {
     g_autoptr(GKeyFile) file = g_key_file_new();
     if (!g_key_file_load_from_file(file, list.c_str(), G_KEY_FILE_NONE, nullptr)) {
         return {};
     }
     g_auto(GStrv) ids = g_key_file_get_string_list(file, group, mimeType.c_str(), nullptr, nullptr);
-    std::vector<std::string> named;
+    Ids named;
     for (char** id = ids; id != nullptr && *id != nullptr; ++id) {
         named.emplace_back(*id);
     }
     return named;
 }
 
-std::optional<DesktopEntry> firstNamedInstalled(const DesktopFolders& folders,
-                                                const std::vector<DesktopEntry>& installed,
-                                                const char* group, const std::string& mimeType) {
-    for (const std::filesystem::path& list : folders.mimeAppsLists()) {
-        for (const std::string& id : namedHandlers(list, group, mimeType)) {
+bool holds(const Ids& ids, const std::string& id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+}  // namespace
+
+// As the MIME applications specification orders it: a default named in the list that wins
+// and is installed; else the associations added, each list's removals applying to it and
+// to the lists after it; else an installed entry that says it handles the type, unless a
+// list removed it.
+std::optional<DesktopEntry> defaultHandler(const DesktopFolders& folders,
+                                           const std::vector<DesktopEntry>& installed,
+                                           std::string_view mimeType) {
+    const std::string type(mimeType);
+    const std::vector<std::filesystem::path> lists = folders.mimeAppsLists();
+    for (const std::filesystem::path& list : lists) {
+        for (const std::string& id : namedHandlers(list, "Default Applications", type)) {
             if (std::optional<DesktopEntry> entry = findByDesktopId(installed, id)) {
                 return entry;
             }
         }
     }
-    return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<DesktopEntry> defaultHandler(const DesktopFolders& folders,
-                                           const std::vector<DesktopEntry>& installed,
-                                           std::string_view mimeType) {
-    const std::string type(mimeType);
-    for (const char* group : {"Default Applications", "Added Associations"}) {
-        if (std::optional<DesktopEntry> entry =
-                firstNamedInstalled(folders, installed, group, type)) {
-            return entry;
+    Ids removed;
+    for (const std::filesystem::path& list : lists) {
+        const Ids removedHere = namedHandlers(list, "Removed Associations", type);
+        removed.insert(removed.end(), removedHere.begin(), removedHere.end());
+        for (const std::string& id : namedHandlers(list, "Added Associations", type)) {
+            if (holds(removed, id)) {
+                continue;
+            }
+            if (std::optional<DesktopEntry> entry = findByDesktopId(installed, id)) {
+                return entry;
+            }
         }
     }
     for (const DesktopEntry& entry : installed) {
-        if (entry.handles(mimeType)) {
+        if (entry.handles(mimeType) && !holds(removed, entry.desktopId)) {
             return entry;
         }
     }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/x11/desktop_visibility.h"
+
 namespace velmor::x11 {
 namespace {
 
@@ -32,6 +34,11 @@ std::vector<std::string> stringArray(const char* const* array) {
     return items;
 }
 
+std::vector<std::string> keyList(GDesktopAppInfo* info, const char* key) {
+    g_auto(GStrv) items = g_desktop_app_info_get_string_list(info, key, nullptr);
+    return stringArray(items);
+}
+
 bool contains(const std::vector<std::string>& items, std::string_view item) {
     return std::find(items.begin(), items.end(), item) != items.end();
 }
@@ -57,6 +64,10 @@ bool DesktopEntry::handles(std::string_view mimeType) const {
     return contains(mimeTypes, mimeType);
 }
 
+bool DesktopEntry::shownOn(const std::vector<std::string>& currentDesktops) const {
+    return shownOnDesktops(onlyShowIn, notShowIn, currentDesktops);
+}
+
 std::optional<DesktopEntry> loadDesktopEntry(const std::filesystem::path& file,
                                              std::string desktopId) {
     g_autoptr(GDesktopAppInfo) info = g_desktop_app_info_new_from_filename(file.c_str());
@@ -74,6 +85,8 @@ std::optional<DesktopEntry> loadDesktopEntry(const std::filesystem::path& file,
         g_desktop_app_info_get_nodisplay(info) != FALSE,
         splitList(g_desktop_app_info_get_categories(info)),
         stringArray(g_app_info_get_supported_types(app)),
+        keyList(info, "OnlyShowIn"),
+        keyList(info, "NotShowIn"),
     };
 }
 

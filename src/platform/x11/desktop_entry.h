@@ -17,12 +17,16 @@ struct DesktopEntry {
     bool noDisplay = false;
     std::vector<std::string> categories;
     std::vector<std::string> mimeTypes;
+    std::vector<std::string> onlyShowIn;
+    std::vector<std::string> notShowIn;
 
     // What its running windows are matched by: StartupWMClass, else the desktop id without
     // its ".desktop".
     std::string applicationId() const;
     bool hasCategory(std::string_view category) const;
     bool handles(std::string_view mimeType) const;
+    // Whether the desktop named by these $XDG_CURRENT_DESKTOP names shows it.
+    bool shownOn(const std::vector<std::string>& currentDesktops) const;
 };
 
 // Nothing when the file is no launchable application entry: unreadable, of another type,

@@ -1,7 +1,10 @@
 #include "platform/x11/desktop_folders.h"
 
+#include <cctype>
 #include <cstdlib>
+
 #include <string_view>
+#include "platform/x11/desktop_visibility.h"
 
 namespace velmor::x11 {
 namespace {
@@ -34,6 +37,13 @@ std::vector<std::filesystem::path> folderListFrom(const char* variable, std::str
     return folders;
 }
 
+std::string lowerCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
 }  // namespace
 
 DesktopFolders DesktopFolders::fromEnvironment() {
@@ -43,6 +53,7 @@ DesktopFolders DesktopFolders::fromEnvironment() {
         folderListFrom("XDG_DATA_DIRS", "/usr/local/share:/usr/share"),
         folderFrom("XDG_CONFIG_HOME", home / ".config"),
         folderListFrom("XDG_CONFIG_DIRS", "/etc/xdg"),
+        desktopNames(std::getenv("XDG_CURRENT_DESKTOP")),
     };
 }
 
@@ -55,12 +66,17 @@ std::vector<std::filesystem::path> DesktopFolders::applicationFolders() const {
 }
 
 std::vector<std::filesystem::path> DesktopFolders::mimeAppsLists() const {
-    std::vector<std::filesystem::path> lists{configHome / "mimeapps.list"};
-    for (const std::filesystem::path& config : configDirs) {
-        lists.push_back(config / "mimeapps.list");
-    }
+    std::vector<std::filesystem::path> folders{configHome};
+    folders.insert(folders.end(), configDirs.begin(), configDirs.end());
     for (const std::filesystem::path& applications : applicationFolders()) {
-        lists.push_back(applications / "mimeapps.list");
+        folders.push_back(applications);
+    }
+    std::vector<std::filesystem::path> lists;
+    for (const std::filesystem::path& folder : folders) {
+        for (const std::string& desktop : currentDesktops) {
+            lists.push_back(folder / (lowerCase(desktop) + "-mimeapps.list"));
+        }
+        lists.push_back(folder / "mimeapps.list");
     }
     return lists;
 }

@@ -2,6 +2,8 @@
 
 #include <glib.h>
 
+#include "platform/x11/own_environment.h"
+
 namespace velmor::x11 {
 namespace {
 
@@ -27,6 +29,9 @@ std::optional<std::string> launchDetached(const std::vector<std::string>& argv,
     }
     arguments.push_back(nullptr);
     g_auto(GStrv) environment = g_get_environ();
+    for (const std::string& own : ownVariables()) {
+        environment = g_environ_unsetenv(environment, own.c_str());
+    }
     if (!displayName.empty()) {
         environment = g_environ_setenv(environment, "DISPLAY", displayName.c_str(), TRUE);
     }

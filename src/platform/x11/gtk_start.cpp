@@ -2,7 +2,11 @@
 
 #include <gtk/gtk.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
+
+#include "platform/x11/own_environment.h"
 
 namespace velmor::x11 {
 
@@ -14,7 +18,7 @@ bool initialise(const std::string& displayName) {
     // Dialogs and a menu need no OpenGL; without this GDK loads the GL driver to choose its
     // visuals, which on a software renderer alone keeps about 50 MB resident. A user's own
     // setting wins.
-    g_setenv("GDK_GL", "disable", FALSE);
+    setOwnVariable("GDK_GL", "disable");
     std::string program = "velmor";
     std::string display = "--display=" + displayName;
     std::vector<char*> arguments{program.data()};
@@ -29,9 +33,20 @@ bool initialise(const std::string& displayName) {
 
 }  // namespace
 
+namespace {
+std::atomic<std::thread::id> gtkThread;
+}
+
 bool startGtk(const std::string& displayName) {
     static const bool started = initialise(displayName);
+    if (started && gtkThread.load() == std::thread::id()) {
+        gtkThread.store(std::this_thread::get_id());
+    }
     return started;
+}
+
+bool onGtkThread() {
+    return gtkThread.load() == std::this_thread::get_id();
 }
 
 }  // namespace velmor::x11

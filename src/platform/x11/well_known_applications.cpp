@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 
 #include "platform/x11/application_catalog.h"
@@ -59,8 +60,12 @@ std::optional<DesktopEntry> settingsEntry(const std::vector<DesktopEntry>& insta
 
 std::optional<DesktopEntry> wellKnownEntry(platform::WellKnownApplication role,
                                            const DesktopFolders& folders,
-                                           const std::vector<DesktopEntry>& installed) {
+                                           const std::vector<DesktopEntry>& everything) {
     using platform::WellKnownApplication;
+    // What this desktop does not show is another desktop's: GNOME's settings on Xfce.
+    std::vector<DesktopEntry> installed;
+    std::copy_if(everything.begin(), everything.end(), std::back_inserter(installed),
+                 [&](const DesktopEntry& entry) { return entry.shownOn(folders.currentDesktops); });
     switch (role) {
         case WellKnownApplication::systemSettings:
             return settingsEntry(installed);
