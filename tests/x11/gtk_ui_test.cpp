@@ -162,10 +162,14 @@ TEST_F(GtkUiTest, EscapeAnswersTheButtonThatChangesNothingOrNothing) {
 // focus stealing still gives its window the focus.
 TEST_F(GtkUiTest, LaunchedApplicationsGetAStartupIdAndNoneOfTheProgramsOwnVariables) {
     TempFolder root;
-    TestApplications apps(root.path());
-    const std::filesystem::path entry =
-        apps.write(apps.userFolder() / "noted.desktop", "Noted", "StartupNotify=true\n");
+    std::filesystem::path entry;
+    {
+        // Only while the entry is written: GTK would take the test's folders for its icons.
+        const TestApplications apps(root.path());
+        entry = apps.write(apps.userFolder() / "noted.desktop", "Noted", "StartupNotify=true\n");
+    }
     ASSERT_TRUE(AppLauncher(sharedSession().name()).launch(entry));
+    const TestApplications apps(root.path());
     ASSERT_TRUE(apps.waitLaunched("noted"));
     const std::string environment = "\n" + apps.environmentOf("noted");
     ASSERT_FALSE(ownVariables().empty());  // GTK started without OpenGL

@@ -15,10 +15,25 @@ TestApplications::TestApplications(const fs::path& root) : root_(root) {
                                    root_ / "markers", root_ / "xdg"}) {
         fs::create_directories(folder);
     }
-    setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-    setenv("XDG_DATA_DIRS", (root_ / "system").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", configFolder().c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", (root_ / "xdg").c_str(), 1);
+    for (const auto& [name, value] :
+         {std::pair{"XDG_DATA_HOME", root_ / "data"}, std::pair{"XDG_DATA_DIRS", root_ / "system"},
+          std::pair{"XDG_CONFIG_HOME", configFolder()},
+          std::pair{"XDG_CONFIG_DIRS", root_ / "xdg"}}) {
+        const char* before = getenv(name);
+        previous_.emplace_back(
+            name, before != nullptr ? std::optional<std::string>(before) : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
+}
+
+TestApplications::~TestApplications() {
+    for (const auto& [name, value] : previous_) {
+        if (value) {
+            setenv(name.c_str(), value->c_str(), 1);
+        } else {
+            unsetenv(name.c_str());
+        }
+    }
 }
 
 fs::path TestApplications::write(const fs::path& file, const std::string& name,

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace velmor::x11::testing {
 
@@ -11,6 +14,10 @@ namespace velmor::x11::testing {
 class TestApplications {
 public:
     explicit TestApplications(const std::filesystem::path& root);
+    // The environment is as it was before.
+    ~TestApplications();
+    TestApplications(const TestApplications&) = delete;
+    TestApplications& operator=(const TestApplications&) = delete;
 
     std::filesystem::path userFolder() const { return root_ / "data" / "applications"; }
     std::filesystem::path systemFolder() const { return root_ / "system" / "applications"; }
@@ -27,6 +34,7 @@ public:
 
 private:
     std::filesystem::path root_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> previous_;
 };
 
 }  // namespace velmor::x11::testing
