@@ -18,7 +18,10 @@ void VLAppDelegate::prepareLaunchAtLogin() {
         defaults.setBoolean(kLaunchAtLoginKey, true);
         defaults.synchronize();
     }
-    if (defaults.boolean(kLaunchAtLoginKey)) {
+    if (defaults.boolean(kLaunchAtLoginKey) && platform_.loginItem().turnedOffElsewhere()) {
+        defaults.setBoolean(kLaunchAtLoginKey, false);
+        defaults.synchronize();
+    } else if (defaults.boolean(kLaunchAtLoginKey)) {
         // Silent at start-up: the setting stays on and the next start tries again.
         writeLaunchAgent();
     } else {

@@ -11,6 +11,9 @@ public:
     // Stops it; nothing there already is no error, and no error is reported.
     virtual void disable() = 0;
     virtual bool isEnabled() const = 0;
+    // Whether the user switched starting at login off outside the program, as a desktop's
+    // own settings do it: that is the user's choice, and the program follows it.
+    virtual bool turnedOffElsewhere() const { return false; }
 };
 
 }  // namespace velmor::platform

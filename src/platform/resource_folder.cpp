@@ -4,6 +4,12 @@
 
 namespace velmor::platform {
 
+bool runsInstalled() {
+    const std::optional<std::filesystem::path> folder = findResourceFolder();
+    return folder && folder->parent_path().filename() == "velmor" &&
+           folder->parent_path().parent_path().filename() == "share";
+}
+
 std::optional<std::filesystem::path> findResourceFolder() {
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);

@@ -10,4 +10,8 @@ namespace velmor::platform {
 // Nothing when neither exists.
 std::optional<std::filesystem::path> findResourceFolder();
 
+// Whether the running program is an installed one, its resources in the share folder, rather
+// than one in its build tree.
+bool runsInstalled();
+
 }  // namespace velmor::platform

@@ -52,6 +52,18 @@ TEST_F(LaunchAtLoginTest, OffSettingRemovesAHandMadeAgentAtStart) {
     EXPECT_FALSE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
 }
 
+// A desktop's own startup settings switched it off while the program was away: that is the
+// user's choice, and the start neither rewrites the entry nor keeps the setting on.
+TEST_F(LaunchAtLoginTest, SwitchedOffInTheDesktopsSettingsStaysOff) {
+    sim.defaults().setBoolean("launchAtLogin", true);
+    sim.simLoginItem().setTurnedOffElsewhere(true);
+    launch();
+    EXPECT_FALSE(sim.defaults().boolean("launchAtLogin"));
+    EXPECT_FALSE(std::filesystem::exists(macos::VLLaunchAgentPath(home.path())));
+    EXPECT_FALSE(VLFindMenuItem(app->statusMenu(), menu_id::kLaunchAtLogin)->checked);
+    EXPECT_TRUE(alertMessages().empty());
+}
+
 TEST_F(LaunchAtLoginTest, UnwritableFolderFailsSilentlyAtStartAndLoudlyFromTheMenu) {
     // A regular file where the LaunchAgents folder must be: nothing can go in it.
     std::filesystem::create_directories(home.path() / "Library");

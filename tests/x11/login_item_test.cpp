@@ -30,16 +30,42 @@ TEST(LoginItemTest, EntryRoundTripsWithTheProgramQuotedAsOneArgument) {
     // Quoted first (\" \` \$ \\, %%), then the string escapes double each backslash.
     EXPECT_EQ(readFile(entry),
               "[Desktop Entry]\nType=Application\nName=Velmor\n"
+              "Comment=Mouse gestures: hold the right button and draw\n"
+              "Comment[ko]=오른쪽 버튼을 누른 채 그리는 마우스 제스처\nIcon=velmor\n"
+              "TryExec=/opt/my \"apps\"/$v`x`/a\\\\b/100%\n"
               "Exec=\"/opt/my \\\\\"apps\\\\\"/\\\\$v\\\\`x\\\\`/a\\\\\\\\b/100%%\"\n"
               "X-GNOME-Autostart-enabled=true\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(entry.parent_path()), {}), 1)
         << "no temporary file is left";
 
+    EXPECT_FALSE(item.turnedOffElsewhere());
     std::ofstream(entry, std::ios::app) << "Hidden=true\n";
     EXPECT_FALSE(item.isEnabled());
+    EXPECT_TRUE(item.turnedOffElsewhere());
     item.disable();
+    EXPECT_FALSE(item.turnedOffElsewhere());
     EXPECT_FALSE(fs::exists(entry));
     EXPECT_FALSE(item.isEnabled());
+}
+
+// The desktop's own startup settings switch the entry off with GNOME's key too; a program
+// in its build folder never puts itself into the autostart.
+TEST(LoginItemTest, TheDesktopsSwitchIsReadAndABuildFolderIsNeverStartedAtLogin) {
+    const TempFolder home;
+    XdgLoginItem item(XdgPaths(home.path(), unset), "/usr/bin/velmor");
+    ASSERT_TRUE(item.enable());
+    const std::string written = readFile(item.entryPath());
+    std::ofstream(item.entryPath())
+        << std::string(written).replace(written.find("enabled=true"), 12, "enabled=false");
+    EXPECT_FALSE(item.isEnabled());
+    EXPECT_TRUE(item.turnedOffElsewhere());
+    ASSERT_TRUE(item.enable());  // the user turns it on in Velmor again
+    EXPECT_TRUE(item.isEnabled());
+
+    const TempFolder other;
+    XdgLoginItem built(XdgPaths(other.path(), unset), "/home/ana/velmor/build/velmor", false);
+    EXPECT_FALSE(built.enable());
+    EXPECT_FALSE(fs::exists(built.entryPath()));
 }
 
 TEST(LoginItemTest, EnableFailsWhereTheEntryCannotBeWritten) {

@@ -68,8 +68,23 @@ protected:
     }
 
     void startVelmor() {
-        const std::string command = "exec '" VELMOR_PROGRAM "' 2>'" + terminal().string() + "'";
+        const std::string command =
+            "exec '" + program_.string() + "' 2>'" + terminal().string() + "'";
         velmor_.emplace(session_.start({"/bin/sh", "-c", command}));
+    }
+
+    // The program as an installation lays it out, its resources in the share folder: only
+    // an installed program puts itself into the user's autostart.
+    void runInstalledCopy() {
+        const std::filesystem::path built = VELMOR_PROGRAM;
+        const std::filesystem::path prefix = folder_ / "prefix";
+        std::filesystem::create_directories(prefix / "bin");
+        std::filesystem::create_directories(prefix / "share" / "velmor");
+        std::filesystem::copy_file(built, prefix / "bin" / "velmor");
+        std::filesystem::copy(built.parent_path() / "resources",
+                              prefix / "share" / "velmor" / "resources",
+                              std::filesystem::copy_options::recursive);
+        program_ = prefix / "bin" / "velmor";
     }
 
     // The application under the pointer becomes a web browser, as far as its class tells.
@@ -198,6 +213,7 @@ protected:
     }
 
     std::filesystem::path home_;
+    std::filesystem::path program_ = VELMOR_PROGRAM;
     std::optional<StatusNotifierWatcher> tray_;
     std::optional<ChildProcess> velmor_;
 };
@@ -376,6 +392,7 @@ TEST_F(ProgramTest, TheEndOfTheSessionSavesTheSettingsAndEndsTheProgramCleanly) 
 }
 
 TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {
+    runInstalledCopy();
     const TrayMenu menu = startWithTray();
     ASSERT_TRUE(menu.reader) << readFile(terminal());
     const auto launchAtLogin = [&] {

@@ -25,10 +25,17 @@ public:
         scheduler_.requireMainThread("isEnabled login item");
         return agent_.isEnabled();
     }
+    bool turnedOffElsewhere() const override {
+        scheduler_.requireMainThread("turnedOffElsewhere login item");
+        return turnedOffElsewhere_;
+    }
+    // A Mac has no switch outside the program; a desktop that has one is played with true.
+    void setTurnedOffElsewhere(bool off) { turnedOffElsewhere_ = off; }
 
 private:
     SimScheduler& scheduler_;
     macos::LaunchAgentLoginItem agent_;
+    bool turnedOffElsewhere_ = false;
 };
 
 }  // namespace velmor::sim

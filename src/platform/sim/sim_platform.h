@@ -53,6 +53,7 @@ public:
     platform::NotificationCenter& notifications() override { return notifications_; }
     platform::SystemActions& systemActions() override { return systemActions_; }
     platform::LoginItem& loginItem() override { return loginItem_; }
+    SimLoginItem& simLoginItem() { return loginItem_; }
     platform::Paths& paths() override { return paths_; }
     std::filesystem::path homeDirectory() const override { return options_.home; }
 

@@ -47,4 +47,8 @@ std::string execValue(std::string_view program) {
     return escapedString(quotedArgument(program));
 }
 
+std::string stringValue(std::string_view value) {
+    return escapedString(value);
+}
+
 }  // namespace velmor::x11

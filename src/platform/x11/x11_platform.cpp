@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/resource_folder.h"
+
 #include "platform/x11/desktop_ui.h"
 #include "platform/x11/terminal_ui.h"
 
@@ -26,7 +28,7 @@ X11Platform::X11Platform(X11Options options)
       workspace_(options_.displayName),
       systemActions_(options_.displayName, processes_,
                      [this] { return defaults_.string(kScreenshotCommandKey); }),
-      loginItem_(paths_, options_.programPath),
+      loginItem_(paths_, options_.programPath, platform::runsInstalled()),
       ui_(makeUi()) {}
 
 std::unique_ptr<platform::Ui> X11Platform::makeUi() {
