@@ -40,6 +40,7 @@ TEST(SyncLatestEvents, SkipsEveryFileAReaderMustNotBelieve) {
     };
     newer("format1.plist", [](auto& e) { e["format"] = Value::integer(1); });
     newer("lower.plist", [](auto& e) { e["letter"] = Value("a"); });
+    newer("two.plist", [](auto& e) { e["letter"] = Value("AB"); });
     newer("kind.plist", [](auto& e) { e["kind"] = Value("Action"); });
     newer("nodeleted.plist", [](auto& e) { e.erase("deleted"); });
     newer("id.plist", [](auto& e) { e["id"] = Value::integer(7); });
@@ -55,6 +56,19 @@ TEST(SyncLatestEvents, SkipsEveryFileAReaderMustNotBelieve) {
     auto table = LatestEventsReader{}.read(folder);
     EXPECT_EQ(keysOf(table), "A.action ");
     EXPECT_EQ(winnerValue(table, "A.action"), Value("/a"));
+}
+
+TEST(SyncLatestEvents, EachLetterAndKindHasAWinnerOfItsOwn) {
+    TempHome share;
+    auto folder = eventsFolder(share.path());
+    writeEventFile(folder, "a-action.plist",
+                   eventDictionary(kIdLow, "A", "action", kT, Value("/a")));
+    writeEventFile(folder, "b-samples.plist",
+                   eventDictionary(kIdHigh, "B", "samples", kT, makeSamples(0.5)));
+    writeEventFile(folder, "z-action.plist",
+                   eventDictionary(kIdLow, "Z", "action", kT, Value("/z")));
+    auto table = LatestEventsReader{}.read(folder);
+    EXPECT_EQ(keysOf(table), "A.action B.samples Z.action ");
 }
 
 TEST(SyncLatestEvents, NewestWinsWhateverTheListingOrder) {

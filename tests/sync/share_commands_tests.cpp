@@ -34,6 +34,7 @@ TEST(SyncStart, PublishesEveryLocalValueIntoAFreshFolder) {
     const auto panel = mac.platform.recordsOfKind("panel").at(0).fields;
     EXPECT_EQ(panel.at("title"), Value(std::string(kPanelTitle)));
     EXPECT_EQ(panel.at("canChooseFiles"), Value::boolean(false));  // a folder, never a file
+    EXPECT_EQ(panel.at("canChooseDirectories"), Value::boolean(true));
     EXPECT_EQ(eventFiles(share.path() / "Cloud").size(), 3u);
     auto snapshot = mac.sync.velmorSyncSnapshot();
     EXPECT_EQ(mac.sync.velmorSyncSnapshotWithEvents(mac.sync.velmorSyncReadLatestEvents()),

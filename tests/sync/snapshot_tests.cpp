@@ -2,6 +2,7 @@
 
 #include "letters/letter_store.h"
 #include "platform/property_list_file.h"
+#include "sync/snapshot.h"
 #include "sync_machine.h"
 
 namespace velmor::testing {
@@ -25,6 +26,19 @@ TEST(SyncSnapshot, HoldsStoredValuesOnlyWithMsOlderSamples) {
                                                  {"D", entry("samples", makeSamples(0.4, 5))},
                                                  {"M", entry("samples", makeSamples(0.3))},
                                              }));
+}
+
+// Only events whose letter, kind and value are there, as the kinds they must be, count.
+TEST(SyncSnapshot, FromEventsTakesOnlyWholeEvents) {
+    const auto event = [](Value kind) {
+        Value::Dictionary fields = eventDictionary("id", "B", "action", 1.0, Value("/b"));
+        fields["kind"] = std::move(kind);
+        return Value(std::move(fields));
+    };
+    Value::Dictionary table{{"B.action", event(Value("action"))},
+                            {"C.bad-kind", event(Value::integer(1))}};
+    EXPECT_EQ(snapshotFromEvents(Value(table)),
+              Value(Value::Dictionary{{"B", entry("action", Value("/b"))}}));
 }
 
 TEST(SyncApply, MakesTheStoreEqualTheSnapshotOnDisk) {

@@ -173,6 +173,7 @@ std::optional<std::string> SimUi::runOpenPanel(const platform::OpenPanel& panel)
     recorder_.record("panel",
                      {{"title", Value(panel.title)},
                       {"canChooseFiles", Value::boolean(panel.canChooseFiles)},
+                      {"canChooseDirectories", Value::boolean(panel.canChooseDirectories)},
                       {"result", result.path ? Value(*result.path) : Value::boolean(false)}});
     keepOpen(result.secondsOpen);
     return result.path;
