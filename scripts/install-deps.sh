@@ -11,7 +11,7 @@ packages=(
   libgtk-3-dev libayatana-appindicator3-dev libdbusmenu-glib-dev fonts-nanum
   dbus-daemon pulseaudio-utils
   xvfb jwm xdotool x11-utils imagemagick
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian
 )
 comma_locale=de_DE.UTF-8
 

@@ -85,6 +85,20 @@ done
 if grep -q '_tests\|bench_' <<<"$listing"; then
   fail "the package carries test programs"
 fi
+for file in /usr/share/man/man1/velmor.1.gz /usr/share/doc/velmor/copyright \
+  /usr/share/doc/velmor/changelog.gz /usr/share/metainfo/com.brisvane.velmor.metainfo.xml; do
+  grep -qx "$file" <<<"$listing" || fail "dpkg -L velmor does not list $file"
+done
+[ "$(dpkg-deb -f "$deb" Section)" = x11 ] || fail "the package's section is not x11"
+[ "$(/usr/bin/velmor --version)" = "velmor $version" ] || fail "velmor --version is wrong"
+
+# Debian's own checks: errors and warnings fail the test, notes are shown.
+echo "test-package: lintian"
+lintian_report="$(lintian --display-info --pedantic "$deb" 2>&1 | grep -v 'root privileges' || true)"
+[ -n "$lintian_report" ] && sed 's/^/test-package:   /' <<<"$lintian_report"
+if grep -q '^[EW]:' <<<"$lintian_report"; then
+  fail "lintian reports errors or warnings"
+fi
 
 echo "test-package: starting the installed program on an X server of its own"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display-number" 2>/dev/null &
