@@ -62,7 +62,9 @@ void VLAppDelegate::checkPermissionAndStart(bool prompt) {
     if (prompt) {
         accessibility.checkInputPermission(true);
     }
-    showAlert(oneButtonAlert(app_text::kPermissionMessage, app_text::kPermissionInformative));
+    const platform::DesktopConventions conventions = platform_.conventions();
+    showAlert(oneButtonAlert(app_text::kPermissionMessage.on(conventions),
+                             app_text::kPermissionInformative.on(conventions)));
     // At most one poll: a second check replaces the first timer.
     if (permissionTimer_) {
         permissionTimer_->invalidate();
@@ -99,7 +101,8 @@ void VLAppDelegate::startMouseTap() {
     // Dropping the controller releases whatever its start made; there is no retry.
     controller.reset();
     setInputStatus(app_text::kStatusStartFailed);
-    showAlert(oneButtonAlert(app_text::kStartFailedMessage, app_text::kStartFailedInformative));
+    showAlert(oneButtonAlert(app_text::kStartFailedMessage,
+                             app_text::kStartFailedInformative.on(platform_.conventions())));
 }
 
 void VLAppDelegate::restartInput() {

@@ -35,6 +35,7 @@ public:
     // Status menu and help.
     void makeStatusItem();
     void toggleVolumeWheelDirection(const platform::MenuItem& sender);
+    void toggleMiddleClickCapture(const platform::MenuItem& sender);
     void updateLoginMenuState();
     void showHelp();
     void showSettings();

@@ -5,6 +5,7 @@
 #include "app/exclusion_menu.h"
 #include "app/launch_at_login.h"
 #include "app/status_menu.h"
+#include "input/middle_click.h"
 #include "input/volume_wheel.h"
 #include "studio/alphabet_menu.h"
 #include "sync/sync_menu.h"
@@ -21,7 +22,7 @@ constexpr int kToggleLoginButton = 1001;
 void VLAppDelegate::makeStatusItem() {
     statusItem_ = VLMakeStatusBarItem(platform_.ui().resourcePath("MenuVelmorTemplate", "png"));
     statusItem_.menuWillOpen = [this] { refreshExclusionMenu(); };
-    statusMenu_ = VLMakeStatusMenu(platform_.defaults());
+    statusMenu_ = VLMakeStatusMenu(platform_.defaults(), platform_.conventions());
     const auto alphabet = std::ranges::find(statusMenu_, std::string(kAlphabetItemIdentifier),
                                             &platform::MenuItem::identifier);
     statusMenu_.insert(alphabet == statusMenu_.end() ? alphabet : alphabet + 1,
@@ -36,6 +37,12 @@ void VLAppDelegate::toggleVolumeWheelDirection(const platform::MenuItem& sender)
     changeMenuItem(sender.identifier, sender.title, value);
 }
 
+void VLAppDelegate::toggleMiddleClickCapture(const platform::MenuItem& sender) {
+    const bool value = !platform_.defaults().boolean(kMiddleClickCaptureKey);
+    platform_.defaults().setBoolean(kMiddleClickCaptureKey, value);
+    changeMenuItem(sender.identifier, sender.title, value);
+}
+
 void VLAppDelegate::updateLoginMenuState() {
     if (const platform::MenuItem* item = VLFindMenuItem(statusMenu_, menu_id::kLaunchAtLogin)) {
         changeMenuItem(item->identifier, item->title,
@@ -44,15 +51,16 @@ void VLAppDelegate::updateLoginMenuState() {
 }
 
 void VLAppDelegate::showHelp() {
-    showAlert(VLHelpAlert());
+    showAlert(VLHelpAlert(platform_.conventions()));
 }
 
 void VLAppDelegate::showSettings() {
     const bool launchAtLogin = platform_.defaults().boolean(kLaunchAtLoginKey);
     const bool trusted = platform_.accessibility().hasInputPermission();
     platform_.ui().activateIgnoringOtherApps();
-    if (platform_.ui().runModalAlert(VLSettingsAlert(launchAtLogin, trusted)).button ==
-        kToggleLoginButton) {
+    if (platform_.ui()
+            .runModalAlert(VLSettingsAlert(launchAtLogin, trusted, platform_.conventions()))
+            .button == kToggleLoginButton) {
         toggleLaunchAtLogin();
     }
 }
@@ -79,6 +87,8 @@ bool VLAppDelegate::performMenuAction(const platform::MenuItem& chosen) {
         restartInput();
     } else if (item.action == action::kToggleVolumeWheelDirection) {
         toggleVolumeWheelDirection(item);
+    } else if (item.action == action::kToggleMiddleClickCapture) {
+        toggleMiddleClickCapture(item);
     } else if (item.action == action::kShowHelp) {
         showHelp();
     } else if (item.action == kConfigureLetterAction) {

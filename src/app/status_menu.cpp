@@ -1,6 +1,7 @@
 #include "app/status_menu.h"
 
 #include "app/app_texts.h"
+#include "input/middle_click.h"
 #include "input/volume_wheel.h"
 #include "studio/alphabet_menu.h"
 #include "sync/sync_menu.h"
@@ -72,7 +73,8 @@ platform::StatusItem VLMakeStatusBarItem(const std::optional<std::string>& image
     return item;
 }
 
-std::vector<platform::MenuItem> VLMakeStatusMenu(const platform::UserDefaults& defaults) {
+std::vector<platform::MenuItem> VLMakeStatusMenu(const platform::UserDefaults& defaults,
+                                                 platform::DesktopConventions conventions) {
     using namespace app_text;
     std::vector<platform::MenuItem> menu;
     menu.push_back(labelItem(kVersionTitle, "version"));
@@ -83,13 +85,21 @@ std::vector<platform::MenuItem> VLMakeStatusMenu(const platform::UserDefaults& d
         kVolumeDirectionTitle, menu_action::kToggleVolumeWheelDirection, menu_id::kVolumeDirection);
     volume.checked = defaults.boolean(kVolumeWheelReverseDirectionKey);
     menu.push_back(std::move(volume));
+    if (conventions == platform::DesktopConventions::freedesktop) {
+        platform::MenuItem capture =
+            actionItem(kMiddleClickCaptureTitle, menu_action::kToggleMiddleClickCapture,
+                       menu_id::kMiddleClickCapture);
+        capture.checked = defaults.boolean(kMiddleClickCaptureKey);
+        menu.push_back(std::move(capture));
+    }
     menu.push_back(actionItem(kHelpTitle, menu_action::kShowHelp));
     menu.push_back(VLMakeAlphabetMenuItem(defaults));
     menu.push_back(syncMenuItem());
     menu.push_back(actionItem(kSettingsTitle, menu_action::kShowSettings));
     menu.push_back(actionItem(kLaunchAtLoginTitle, menu_action::kToggleLaunchAtLogin,
                               menu_id::kLaunchAtLogin));
-    menu.push_back(actionItem(kRecheckPermissionTitle, menu_action::kRecheckPermission));
+    menu.push_back(
+        actionItem(kRecheckPermissionTitle.on(conventions), menu_action::kRecheckPermission));
     menu.push_back(separatorItem());
     platform::MenuItem quit = actionItem(kQuitTitle, menu_action::kQuit);
     quit.keyEquivalent = "q";
@@ -117,16 +127,17 @@ const platform::MenuItem* VLFindMenuItem(const std::vector<platform::MenuItem>& 
     return findByIdentifier(menu, identifier);
 }
 
-platform::Alert VLHelpAlert() {
+platform::Alert VLHelpAlert(platform::DesktopConventions conventions) {
     platform::Alert alert;
     alert.message = app_text::kHelpMessage;
-    alert.informative = app_text::kHelpInformative;
+    alert.informative = app_text::kHelpInformative.on(conventions);
     alert.buttons = {std::string(app_text::kHelpButton)};
     alert.cancelButton = 0;
     return alert;
 }
 
-platform::Alert VLSettingsAlert(bool launchAtLogin, bool trusted) {
+platform::Alert VLSettingsAlert(bool launchAtLogin, bool trusted,
+                                platform::DesktopConventions conventions) {
     using namespace app_text;
     platform::Alert alert;
     alert.message = kSettingsMessage;
@@ -134,7 +145,7 @@ platform::Alert VLSettingsAlert(bool launchAtLogin, bool trusted) {
                         std::string(launchAtLogin ? kOn : kOff) +
                         std::string(kSettingsInformativeBeforeInput) +
                         std::string(trusted ? kPermissionGranted : kPermissionMissing) +
-                        std::string(kSettingsInformativeEnd);
+                        std::string(kSettingsInformativeEnd.on(conventions));
     alert.buttons = {std::string(kSettingsCloseButton), std::string(kSettingsToggleLoginButton)};
     alert.cancelButton = 0;  // "닫기"; the other flips launch at login
     return alert;

@@ -1,5 +1,6 @@
 #include "gestures/synthetic_input.h"
 #include "input/excluded_applications.h"
+#include "input/middle_click.h"
 #include "input/mouse_controller.h"
 #include "input/volume_wheel.h"
 
@@ -138,8 +139,8 @@ TapResult VLMouseController::routeOtherMouseDown(const platform::Event& event) {
         return TapResult::pass;
     }
     // Its release is passed too, even after the hold ended, so it never becomes a capture.
-    passMiddleUp_ = passingHold_;
-    if (passingHold_) {
+    passMiddleUp_ = passingHold_ || (!rightDown_ && !VLMiddleClickAloneCaptures(platform_));
+    if (passMiddleUp_) {
         return TapResult::pass;
     }
     if (rightDown_) {

@@ -16,6 +16,10 @@
 
 namespace velmor::platform {
 
+// Whose conventions the program follows where a desktop's differ from the Mac's: the texts
+// that name the system's own places, and what a middle click alone does.
+enum class DesktopConventions { mac, freedesktop };
+
 // Everything the program asks of the operating system, in one place. The core receives a
 // Platform and never includes an OS header; files are real under homeDirectory().
 class Platform {
@@ -35,6 +39,8 @@ public:
     virtual Paths& paths() = 0;
 
     virtual std::filesystem::path homeDirectory() const = 0;
+    // The Mac's unless the platform says otherwise. Any thread.
+    virtual DesktopConventions conventions() const { return DesktopConventions::mac; }
 };
 
 }  // namespace velmor::platform

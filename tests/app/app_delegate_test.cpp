@@ -22,7 +22,7 @@ TEST_F(AppDelegateTest, TrustedStartRunsTheTapAndRestartKeepsTheOneController) {
 
     sim.disableTapSilently();
     choose(kRestartInputTitle);
-    choose(kRecheckPermissionTitle);
+    choose(kRecheckPermissionTitle.mac);
     EXPECT_EQ(app->mouseController(), controller);
     EXPECT_TRUE(sim.tapEnabled());
     EXPECT_EQ(sim.recordsOfKind("tap-created").size(), 1u);
@@ -32,12 +32,12 @@ TEST_F(AppDelegateTest, TrustedStartRunsTheTapAndRestartKeepsTheOneController) {
 TEST_F(AppDelegateTest, UntrustedStartPromptsExplainsAndPollsWithOneTimer) {
     launch(false);
     EXPECT_EQ(sim.recordsOfKind("prompt").size(), 1u);
-    EXPECT_THAT(alertMessages(), ElementsAre(kPermissionMessage));
+    EXPECT_THAT(alertMessages(), ElementsAre(kPermissionMessage.mac));
     EXPECT_EQ(sim.inputStatusTitle(), kStatusChecking);
     EXPECT_EQ(app->mouseController(), nullptr);
 
-    choose(kRecheckPermissionTitle);
-    choose(kRecheckPermissionTitle);
+    choose(kRecheckPermissionTitle.mac);
+    choose(kRecheckPermissionTitle.mac);
     EXPECT_EQ(alertMessages().size(), 3u);
     EXPECT_EQ(oneSecondTimers(), 1u);
     sim.advance(5.0);  // still no permission: polling goes on quietly
@@ -45,7 +45,7 @@ TEST_F(AppDelegateTest, UntrustedStartPromptsExplainsAndPollsWithOneTimer) {
 
     // Found by the menu: the poll stops at its next firing and keeps the controller.
     sim.setTrusted(true);
-    choose(kRecheckPermissionTitle);
+    choose(kRecheckPermissionTitle.mac);
     const VLMouseController* controller = app->mouseController();
     ASSERT_NE(controller, nullptr);
     EXPECT_EQ(oneSecondTimers(), 2u);  // the poll still runs beside the tap watchdog
@@ -71,7 +71,7 @@ TEST_F(AppDelegateTest, RefusedTapShowsTheFailureAndRestartWithoutPermissionAsks
     sim.setTrusted(false);
     choose(kRestartInputTitle);
     EXPECT_EQ(statusTitles().back(), kStatusPermissionNeeded);
-    EXPECT_EQ(alertMessages().back(), kPermissionMessage);
+    EXPECT_EQ(alertMessages().back(), kPermissionMessage.mac);
     EXPECT_NE(app->permissionTimer(), nullptr);
 
     choose(kQuitTitle);

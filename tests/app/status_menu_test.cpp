@@ -6,6 +6,7 @@
 #include "core/value.h"
 #include "letters/letter_store.h"
 #include "platform/in_memory_user_defaults.h"
+#include "support/gesture_fixture.h"
 
 namespace velmor::testing {
 namespace {
@@ -27,7 +28,7 @@ TEST(StatusMenuTest, HoldsEveryItemInOrderWithChecksKeysAndLetterMarks) {
     defaults.set(VLLetterTemplatesKey("C"), threeSamples());
     defaults.set("VLStudioMTemplates", threeSamples());  // M falls back to these
 
-    const auto menu = VLMakeStatusMenu(defaults);
+    const auto menu = VLMakeStatusMenu(defaults, platform::DesktopConventions::mac);
     EXPECT_THAT(
         titles(menu),
         ElementsAre("Velmor 2.1.3 · Dovo V + Uduza Voradez", "-", "입력 감지 상태: 확인 중",
@@ -105,6 +106,51 @@ TEST_F(StatusMenuActionsTest, SettingsTellPermissionAndLoginStateAndCanToggleLog
 
     sim.notifications().post("VLOpenSettings", std::nullopt);
     EXPECT_THAT(texts("alert", "informative").back(), HasSubstr("로그인 시 자동 실행: 꺼짐"));
+}
+
+// On a Linux desktop the texts say what is true there, and the middle click's capture is the
+// user's choice, off at first; the Mac's texts and menu stay as they are.
+TEST_F(StatusMenuActionsTest, ALinuxDesktopHasItsOwnWordsAndTheMiddleClickIsTheApplications) {
+    sim.setConventions(platform::DesktopConventions::freedesktop);
+    launch(false);
+    EXPECT_EQ(alertMessages().back(), "마우스 입력 권한이 필요합니다");
+    EXPECT_THAT(texts("alert", "informative").back(), HasSubstr("XTEST·XInput"));
+    EXPECT_THAT(titles(app->statusMenu()),
+                ::testing::IsSupersetOf({"가운데 버튼 클릭으로 영역 캡처", "입력 권한 다시 확인"}));
+    sim.notifications().post("VLShowHelp", std::nullopt);
+    const std::string help = texts("alert", "informative").back();
+    EXPECT_THAT(help, HasSubstr("→ ↓ : 현재 창 최소화\n"));
+    EXPECT_THAT(help, HasSubstr("↻ : 데스크톱 설정 열기\n"));
+    EXPECT_EQ(help.find("macOS"), std::string::npos);
+    EXPECT_EQ(help.find("Dock"), std::string::npos);
+    choose("Velmor 설정");
+    EXPECT_THAT(texts("alert", "informative").back(),
+                HasSubstr("시계 방향 원(↻): 데스크톱 설정 열기"));
+
+    // A middle click alone: the application's until the user turns the capture on.
+    sim.setTrusted(true);
+    choose("입력 권한 다시 확인");
+    ASSERT_TRUE(sim.tapEnabled());
+    const auto middleClick = [&] {
+        sim.clearRecords();
+        const auto down =
+            sim.deliverEvent(makeButtonEvent(platform::event_type::kOtherMouseDown, 2));
+        const auto up = sim.deliverEvent(makeButtonEvent(platform::event_type::kOtherMouseUp, 2));
+        return std::pair{down, up};
+    };
+    using platform::TapResult;
+    EXPECT_EQ(middleClick(), (std::pair{TapResult::pass, TapResult::pass}));
+    EXPECT_TRUE(sim.recordsOfKind("key").empty());
+    choose("가운데 버튼 클릭으로 영역 캡처");
+    EXPECT_TRUE(sim.defaults().boolean("VLMiddleClickCapture"));
+    EXPECT_TRUE(VLFindMenuItem(app->statusMenu(), menu_id::kMiddleClickCapture)->checked);
+    EXPECT_EQ(middleClick(), (std::pair{TapResult::swallow, TapResult::swallow}));
+    EXPECT_EQ(sim.recordsOfKind("key").size(), 2u);  // the capture's shortcut
+    // In a hold the middle button still plays or pauses.
+    choose("가운데 버튼 클릭으로 영역 캡처");
+    sim.deliverEvent(platform::Event(platform::event_type::kRightMouseDown, {5, 5}));
+    EXPECT_EQ(sim.deliverEvent(makeButtonEvent(platform::event_type::kOtherMouseDown, 2)),
+              TapResult::swallow);
 }
 
 }  // namespace

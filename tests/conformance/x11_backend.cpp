@@ -221,7 +221,9 @@ public:
             return;
         }
         display_ = session_.connect();
-        platform_.emplace(x11::X11Options{session_.name(), VELMOR_BINARY, &terminal_, {}, false});
+        // Installed as far as starting at login goes: the suite asks the mechanism of it.
+        platform_.emplace(
+            x11::X11Options{session_.name(), VELMOR_BINARY, &terminal_, {}, false, true});
     }
 
     platform::Platform& platform() override { return *platform_; }

@@ -304,7 +304,7 @@ TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
     startVelmor();
     // The key in a call of its own: chained, xdotool sends it as an event GTK ignores.
     EXPECT_TRUE(
-        session_.xdotool({"search", "--sync", "--name", std::string(app_text::kPermissionMessage),
+        session_.xdotool({"search", "--sync", "--name", std::string(app_text::kPermissionMessage.freedesktop),
                           "windowactivate", "--sync"}) &&
         session_.xdotool({"key", "Return"}))
         << "the permission-missing path tells the user in a dialog, which the user closes";

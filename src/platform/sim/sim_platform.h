@@ -56,6 +56,9 @@ public:
     SimLoginItem& simLoginItem() { return loginItem_; }
     platform::Paths& paths() override { return paths_; }
     std::filesystem::path homeDirectory() const override { return options_.home; }
+    // The Mac's, as the program it models; a test plays a Linux desktop's with setConventions.
+    platform::DesktopConventions conventions() const override { return conventions_; }
+    void setConventions(platform::DesktopConventions conventions) { conventions_ = conventions; }
 
     SimEventServices& simEvents() { return events_; }
     SimAccessibility& simAccessibility() { return accessibility_; }
@@ -161,6 +164,7 @@ private:
     SimNotificationCenter notifications_{scheduler_, recorder_};
     macos::MacSystemActions systemActions_{events_, processes_};
     SimLoginItem loginItem_{scheduler_, options_.home};
+    platform::DesktopConventions conventions_ = platform::DesktopConventions::mac;
     macos::MacPaths paths_{options_.home};
     std::unique_ptr<platform::UserDefaults> defaults_;
 };

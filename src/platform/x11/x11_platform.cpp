@@ -2,8 +2,6 @@
 
 #include <iostream>
 
-#include "platform/resource_folder.h"
-
 #include "platform/x11/desktop_ui.h"
 #include "platform/x11/terminal_ui.h"
 
@@ -28,7 +26,7 @@ X11Platform::X11Platform(X11Options options)
       workspace_(options_.displayName),
       systemActions_(options_.displayName, processes_,
                      [this] { return defaults_.string(kScreenshotCommandKey); }),
-      loginItem_(paths_, options_.programPath, platform::runsInstalled()),
+      loginItem_(paths_, options_.programPath, options_.installed),
       ui_(makeUi()) {}
 
 std::unique_ptr<platform::Ui> X11Platform::makeUi() {

@@ -9,6 +9,7 @@
 #include "platform/file_user_defaults.h"
 #include "platform/local_notification_center.h"
 #include "platform/platform.h"
+#include "platform/resource_folder.h"
 #include "platform/x11/child_processes.h"
 #include "platform/x11/glib_scheduler.h"
 #include "platform/x11/x11_accessibility.h"
@@ -31,6 +32,8 @@ struct X11Options {
     // first display of the process for good, so a process that outlives its display (a test
     // of several desktops) keeps to the terminal.
     bool graphicalUi = true;
+    // Whether the program is an installed one, which alone may start itself at login.
+    bool installed = platform::runsInstalled();
 };
 
 // The program on an X11 desktop: a GLib main loop on the main thread, the input grab and
@@ -55,6 +58,9 @@ public:
     platform::LoginItem& loginItem() override { return loginItem_; }
     platform::Paths& paths() override { return paths_; }
     std::filesystem::path homeDirectory() const override { return paths_.home(); }
+    platform::DesktopConventions conventions() const override {
+        return platform::DesktopConventions::freedesktop;
+    }
 
     GlibScheduler& glibScheduler() { return scheduler_; }
 
