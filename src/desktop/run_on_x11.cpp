@@ -8,6 +8,7 @@
 #include "app/app_entry.h"
 #include "desktop/session_check.h"
 #include "log/gesture_log.h"
+#include "platform/x11/desktop_notification.h"
 #include "platform/x11/display.h"
 #include "platform/x11/instance_lock.h"
 #include "platform/x11/quit_signals.h"
@@ -64,6 +65,8 @@ int runOnDesktop(std::ostream& terminal) {
     const x11::InstanceLock instance(lockFile);
     if (instance.outcome() == x11::InstanceLock::Outcome::heldByAnother) {
         terminal << "velmor: Velmor is already running on display " << display << '\n';
+        x11::notifyDesktop(x11::notice_text::kAlreadyRunningSummary,
+                           x11::notice_text::kAlreadyRunningBody);
         return EXIT_SUCCESS;
     }
     if (!verdict.message.empty()) {

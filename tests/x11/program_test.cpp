@@ -9,9 +9,11 @@
 
 #include "app/app_texts.h"
 #include "platform/file_user_defaults.h"
+#include "platform/x11/desktop_notification.h"
 #include "platform/x11/pointer_grab.h"
 #include "x11/dbus_menu_reader.h"
 #include "x11/desktop_fixture.h"
+#include "x11/notification_server.h"
 #include "x11/status_notifier_watcher.h"
 #include "x11/wait_until.h"
 
@@ -303,10 +305,10 @@ TEST_F(ProgramTest, WaitsForTheRightButtonWhileAnotherProgramHoldsIt) {
     ASSERT_TRUE(waitUntil([&] { return readFile(folder_ / "holder.txt").find("grabbed") == 0; }));
     startVelmor();
     // The key in a call of its own: chained, xdotool sends it as an event GTK ignores.
-    EXPECT_TRUE(
-        session_.xdotool({"search", "--sync", "--name", std::string(app_text::kPermissionMessage.freedesktop),
-                          "windowactivate", "--sync"}) &&
-        session_.xdotool({"key", "Return"}))
+    EXPECT_TRUE(session_.xdotool({"search", "--sync", "--name",
+                                  std::string(app_text::kPermissionMessage.freedesktop),
+                                  "windowactivate", "--sync"}) &&
+                session_.xdotool({"key", "Return"}))
         << "the permission-missing path tells the user in a dialog, which the user closes";
     holder.signal(SIGTERM);
     ASSERT_NE(holder.wait(kPatience), -1);
@@ -389,6 +391,27 @@ TEST_F(ProgramTest, TheEndOfTheSessionSavesTheSettingsAndEndsTheProgramCleanly) 
     ending.stopServer();
     EXPECT_EQ(velmor.wait(kPatience), 0) << readFile(terminal());
     EXPECT_EQ(drawingsStillDue(), 2);
+}
+
+// A user who started Velmor from the applications menu never sees its standard error: the
+// missing tray and a second start are told in a desktop notification, once each.
+TEST_F(ProgramTest, AMissingTrayAndASecondStartAreToldInADesktopNotification) {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) {
+        GTEST_SKIP() << "needs a session bus: run under dbus-run-session";
+    }
+    NotificationServer notifications;
+    ASSERT_TRUE(turnUntil([&] { return notifications.owned(); }));
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
+    ASSERT_TRUE(turnUntil([&] { return notifications.shown().size() == 1; }));
+    EXPECT_EQ(notifications.shown()[0].summary, x11::notice_text::kNoTraySummary);
+    EXPECT_NE(notifications.shown()[0].body.find("pkill -x velmor"), std::string::npos);
+
+    const std::string command = "exec '" + program_.string() + "' 2>/dev/null";
+    ChildProcess second = session_.start({"/bin/sh", "-c", command});
+    ASSERT_TRUE(turnUntil([&] { return notifications.shown().size() == 2; }));
+    EXPECT_EQ(notifications.shown()[1].summary, x11::notice_text::kAlreadyRunningSummary);
+    EXPECT_EQ(second.wait(kPatience), 0);
+    EXPECT_EQ(notifications.shown().size(), 2u);  // once each: the first one says nothing more
 }
 
 TEST_F(ProgramTest, TheTrayMenuTurnsLaunchAtLoginOnAndOffAndShowsTheHelp) {

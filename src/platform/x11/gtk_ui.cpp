@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/x11/alert_dialog.h"
+#include "platform/x11/desktop_notification.h"
 #include "platform/x11/dialog_presenting.h"
 #include "platform/x11/open_panel_dialog.h"
 #include "platform/x11/resource_file.h"
@@ -60,6 +61,9 @@ bool GtkUi::trayReachable() {
                        : "velmor: no tray (status-notifier watcher) on the session bus; the menu "
                          "shows once one starts, gestures work\n");
         notes_.flush();
+        if (host == TrayHost::absent) {
+            notifyDesktop(notice_text::kNoTraySummary, notice_text::kNoTrayBody);
+        }
         if (noteForLog_) {
             noteForLog_(host == TrayHost::noSessionBus ? "x11=no_tray reason=no_session_bus"
                                                        : "x11=no_tray reason=no_watcher");
