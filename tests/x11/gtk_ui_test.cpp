@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 #include "platform/x11/app_launcher.h"
 #include "platform/x11/dialog_presenting.h"
@@ -386,6 +387,60 @@ TEST_F(StatusIndicatorTest, ShowsTheImageWhereItLoadsElseASymbolicIconLabelledWi
     EXPECT_EQ(shown(image.string(), "XAyatanaLabel"), "");
     EXPECT_EQ(shown((folder / "missing.png").string(), "IconName"), "input-mouse-symbolic");
     EXPECT_EQ(shown(std::nullopt, "XAyatanaLabel"), "VL");
+    // Beside it, the symbolic icon, which the panel draws in its own colours, wins.
+    std::filesystem::copy_file(VELMOR_SYMBOLIC_ICON, folder / "velmor-symbolic.svg");
+    EXPECT_EQ(shown(image.string(), "IconName"), "velmor-symbolic");
+    EXPECT_EQ(shown(image.string(), "IconThemePath"), folder.string());
+}
+
+// How much of the picture stands apart from the panel's colour.
+int visiblePixels(GdkPixbuf* picture, int background) {
+    const int channels = gdk_pixbuf_get_n_channels(picture);
+    const int stride = gdk_pixbuf_get_rowstride(picture);
+    const guchar* pixels = gdk_pixbuf_read_pixels(picture);
+    int visible = 0;
+    for (int y = 0; y < gdk_pixbuf_get_height(picture); ++y) {
+        for (int x = 0; x < gdk_pixbuf_get_width(picture); ++x) {
+            const guchar* pixel = pixels + y * stride + x * channels;
+            const int level = (pixel[0] + pixel[1] + pixel[2]) / 3;
+            visible += std::abs(level - background) > 96 ? 1 : 0;
+        }
+    }
+    return visible;
+}
+
+// The symbolic icon as a dark and a light panel draw it, each in its own text colour; kept as
+// pictures in the build folder. The Mac's black template would vanish on the dark one.
+TEST_F(StatusIndicatorTest, TheSymbolicIconShowsOnADarkAndOnALightPanel) {
+    const TempFolder temp;
+    std::filesystem::copy_file(VELMOR_SYMBOLIC_ICON, temp.path() / "velmor-symbolic.svg");
+    GtkIconTheme* theme = gtk_icon_theme_new();
+    gtk_icon_theme_prepend_search_path(theme, temp.path().c_str());
+    constexpr int kPanelIconSize = 22;
+    for (const auto& [name, background, foreground] :
+         {std::tuple{"dark", 0x20, "#eeeeec"}, std::tuple{"light", 0xf0, "#2e3436"}}) {
+        g_autoptr(GtkIconInfo) info = gtk_icon_theme_lookup_icon(
+            theme, "velmor-symbolic", kPanelIconSize, GTK_ICON_LOOKUP_FORCE_SIZE);
+        ASSERT_NE(info, nullptr);
+        GdkRGBA text{};
+        ASSERT_TRUE(gdk_rgba_parse(&text, foreground));
+        g_autoptr(GdkPixbuf) icon =
+            gtk_icon_info_load_symbolic(info, &text, nullptr, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(icon, nullptr);
+        g_autoptr(GdkPixbuf) panel =
+            gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, kPanelIconSize, kPanelIconSize);
+        const guint32 fill = (static_cast<guint32>(background) << 24) |
+                             (static_cast<guint32>(background) << 16) |
+                             (static_cast<guint32>(background) << 8) | 0xff;
+        gdk_pixbuf_fill(panel, fill);
+        gdk_pixbuf_composite(icon, panel, 0, 0, kPanelIconSize, kPanelIconSize, 0, 0, 1, 1,
+                             GDK_INTERP_BILINEAR, 255);
+        const std::string picture =
+            std::string(VELMOR_ARTIFACT_DIR) + "/tray-icon-" + name + "-panel.png";
+        gdk_pixbuf_save(panel, picture.c_str(), "png", nullptr, nullptr);
+        EXPECT_GE(visiblePixels(panel, background), 40) << name << " panel: " << picture;
+    }
+    g_object_unref(theme);
 }
 
 TEST_F(StatusIndicatorTest, SaysOnceThatNoTrayListens) {

@@ -13,19 +13,32 @@ namespace velmor::x11 {
 namespace {
 
 constexpr const char* kIndicatorId = "velmor";
+constexpr const char* kSymbolicIconName = "velmor-symbolic";
 constexpr const char* kFallbackIconName = "input-mouse-symbolic";
 
-// The image's folder and name as an icon theme path and icon name, when GDK can read it.
+// An icon name with the folder to look for it in first.
 struct ImageIcon {
     std::string folder;
     std::string name;
 };
 
+// The symbolic icon beside the image, which the panel draws in its own text colour, light
+// on a dark panel and dark on a light one; else the image itself, when GDK can read it. The
+// image is the Mac's black template, which a dark panel would swallow.
 std::optional<ImageIcon> loadableIcon(const std::optional<std::string>& imagePath) {
-    if (!imagePath || gdk_pixbuf_get_file_info(imagePath->c_str(), nullptr, nullptr) == nullptr) {
+    if (!imagePath) {
         return std::nullopt;
     }
     const std::filesystem::path path(*imagePath);
+    std::error_code error;
+    const std::filesystem::path symbolic =
+        path.parent_path() / (std::string(kSymbolicIconName) + ".svg");
+    if (std::filesystem::is_regular_file(symbolic, error)) {
+        return ImageIcon{path.parent_path().string(), kSymbolicIconName};
+    }
+    if (gdk_pixbuf_get_file_info(imagePath->c_str(), nullptr, nullptr) == nullptr) {
+        return std::nullopt;
+    }
     return ImageIcon{path.parent_path().string(), path.stem().string()};
 }
 
