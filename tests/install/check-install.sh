@@ -11,9 +11,14 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected="bin/velmor
 share/applications/velmor.desktop
+share/doc/velmor/changelog.gz
+share/doc/velmor/copyright
 share/icons/hicolor/scalable/apps/velmor-symbolic.svg
 share/icons/hicolor/scalable/apps/velmor.svg
-share/velmor/resources/MenuVelmorTemplate.png"
+share/man/man1/velmor.1.gz
+share/metainfo/com.brisvane.velmor.metainfo.xml
+share/velmor/resources/MenuVelmorTemplate.png
+share/velmor/resources/velmor-symbolic.svg"
 installed="$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
 if [ "$installed" != "$expected" ]; then
   echo "installed files differ from the program and its data:"
