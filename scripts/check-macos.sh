@@ -29,21 +29,7 @@ EOF_HELP
 fi
 
 # clang, lld and the LLVM tools for Mach-O files, from Debian.
-packages=(clang lld llvm)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  as_root=()
-  [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-packages.sh clang lld llvm
 objdump="$(command -v llvm-objdump || command -v llvm-objdump-14)"
 
 # The compiler wants an SDK laid out as Xcode lays it out; a trimmed one gets links to it.

@@ -15,25 +15,12 @@ packages=(
 )
 comma_locale=de_DE.UTF-8
 
+"$(dirname "$0")/install-packages.sh" "${packages[@]}"
+
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   as_root=(sudo)
 fi
-
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
 if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
   echo "Generating the locale $comma_locale"
   "${as_root[@]}" localedef -i de_DE -f UTF-8 "$comma_locale"

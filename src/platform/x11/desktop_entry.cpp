@@ -12,26 +12,17 @@ namespace {
 
 constexpr std::string_view kDesktopSuffix = ".desktop";
 
-std::vector<std::string> splitList(const char* list) {
-    std::vector<std::string> items;
-    std::string_view rest = list != nullptr ? list : "";
-    while (!rest.empty()) {
-        const std::size_t semicolon = rest.find(';');
-        if (semicolon != 0) {
-            items.emplace_back(rest.substr(0, semicolon));
-        }
-        rest =
-            semicolon == std::string_view::npos ? std::string_view{} : rest.substr(semicolon + 1);
-    }
-    return items;
-}
-
 std::vector<std::string> stringArray(const char* const* array) {
     std::vector<std::string> items;
     for (; array != nullptr && *array != nullptr; ++array) {
         items.emplace_back(*array);
     }
     return items;
+}
+
+const char* categoriesOf(GDesktopAppInfo* info) {
+    const char* categories = g_desktop_app_info_get_categories(info);
+    return categories != nullptr ? categories : "";
 }
 
 std::vector<std::string> keyList(GDesktopAppInfo* info, const char* key) {
@@ -83,7 +74,7 @@ std::optional<DesktopEntry> loadDesktopEntry(const std::filesystem::path& file,
         name != nullptr ? name : "",
         startupClass != nullptr ? startupClass : "",
         g_desktop_app_info_get_nodisplay(info) != FALSE,
-        splitList(g_desktop_app_info_get_categories(info)),
+        splitList(categoriesOf(info), ';'),
         stringArray(g_app_info_get_supported_types(app)),
         keyList(info, "OnlyShowIn"),
         keyList(info, "NotShowIn"),

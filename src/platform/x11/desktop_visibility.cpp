@@ -1,7 +1,6 @@
 #include "platform/x11/desktop_visibility.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace velmor::x11 {
 
@@ -28,16 +27,19 @@ bool shownOnDesktops(const std::vector<std::string>& onlyShowIn,
 }
 
 std::vector<std::string> desktopNames(const char* currentDesktop) {
-    std::vector<std::string> desktops;
-    std::string_view rest = currentDesktop != nullptr ? currentDesktop : "";
-    while (!rest.empty()) {
-        const std::size_t colon = rest.find(':');
-        if (colon != 0) {
-            desktops.emplace_back(rest.substr(0, colon));
+    return splitList(currentDesktop != nullptr ? currentDesktop : "", ':');
+}
+
+std::vector<std::string> splitList(std::string_view list, char separator) {
+    std::vector<std::string> items;
+    while (!list.empty()) {
+        const std::size_t end = list.find(separator);
+        if (end != 0) {
+            items.emplace_back(list.substr(0, end));
         }
-        rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+        list = end == std::string_view::npos ? std::string_view{} : list.substr(end + 1);
     }
-    return desktops;
+    return items;
 }
 
 }  // namespace velmor::x11

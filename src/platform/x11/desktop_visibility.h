@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmor::x11 {
@@ -15,5 +16,8 @@ bool shownOnDesktops(const std::vector<std::string>& onlyShowIn,
 
 // $XDG_CURRENT_DESKTOP as a list: "ubuntu:GNOME" names two.
 std::vector<std::string> desktopNames(const char* currentDesktop);
+
+// The non-empty items of a list: "a;b;" gives a and b.
+std::vector<std::string> splitList(std::string_view list, char separator);
 
 }  // namespace velmor::x11
