@@ -45,13 +45,17 @@ FileUserDefaults::FileUserDefaults(std::filesystem::path file,
     : file_(std::move(file)), saveWithin_(saveWithin) {
     load();
     if (saveWithin_) {
-        writer_ = std::jthread([this](std::stop_token stop) { saveChanges(std::move(stop)); });
+        writer_ = std::thread([this] { saveChanges(); });
     }
 }
 
 FileUserDefaults::~FileUserDefaults() {
     if (writer_.joinable()) {
-        writer_.request_stop();
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changes_.notify_one();
         writer_.join();
     }
     if (hasUnsavedChanges()) {
@@ -60,18 +64,20 @@ FileUserDefaults::~FileUserDefaults() {
 }
 
 // Sleeps until a change comes, then gives later changes the rest of the delay to join it.
-void FileUserDefaults::saveChanges(std::stop_token stop) {
-    while (!stop.stop_requested()) {
-        {
-            std::unique_lock lock(mutex_);
-            if (!changes_.wait(lock, stop, [this] { return generation_ != savedGeneration_; })) {
-                return;
-            }
+void FileUserDefaults::saveChanges() {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changes_.wait(lock, [this] { return stopping_ || generation_ != savedGeneration_; });
+        if (stopping_) {
+            return;
         }
-        std::unique_lock lock(mutex_);
-        changes_.wait_for(lock, stop, *saveWithin_, [] { return false; });
+        changes_.wait_for(lock, *saveWithin_, [this] { return stopping_; });
+        if (stopping_) {
+            return;
+        }
         lock.unlock();
         synchronize();
+        lock.lock();
     }
 }
 

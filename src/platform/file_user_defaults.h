@@ -43,7 +43,7 @@ private:
     void load();
     void moveUnreadableFileAside();
     void changed();  // with the lock held
-    void saveChanges(std::stop_token stop);
+    void saveChanges();
 
     const std::filesystem::path file_;
     std::optional<std::filesystem::path> movedAsideTo_;
@@ -56,8 +56,10 @@ private:
     std::mutex writeMutex_;              // one file write at a time, in order
 
     std::optional<std::chrono::milliseconds> saveWithin_;
-    std::condition_variable_any changes_;
-    std::jthread writer_;  // last: it stops before anything it uses goes
+    // A plain thread and flag: the C++ library of older macOS releases has no jthread.
+    std::condition_variable changes_;
+    bool stopping_ = false;  // guarded by mutex_
+    std::thread writer_;     // last: it stops before anything it uses goes
 };
 
 }  // namespace velmor::platform
