@@ -10,6 +10,10 @@
 
 namespace velmor::x11 {
 
+namespace {
+constexpr int kClicksBetweenWaits = 8;
+}  // namespace
+
 WheelPoster::WheelPoster(const std::string& name, std::shared_ptr<OwnWheel> ownWheel)
     : display_(Display::open(name)), ownWheel_(std::move(ownWheel)) {
     if (display_) {
@@ -41,7 +45,14 @@ bool WheelPoster::scroll(int clicks) {
         XTestFakeButtonEvent(display, *button, True, CurrentTime);
         XTestFakeButtonEvent(display, *button, False, CurrentTime);
         if (ownWheel_) {
-            XFlush(display);  // one at a time, so that none waits to be sent after a hold begins
+            // One at a time, so that none waits to be sent after a hold begins, and now and
+            // then waiting for the server: a busy server was seen to lose clicks sent faster
+            // than it took them in.
+            if ((i + 1) % kClicksBetweenWaits == 0) {
+                XSync(display, False);
+            } else {
+                XFlush(display);
+            }
             ownWheel_->posted();
         }
     }
