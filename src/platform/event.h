@@ -36,6 +36,7 @@ inline constexpr int kMouseButtonNumber = 3;
 inline constexpr int kKeyboardKeycode = 9;
 inline constexpr int kScrollWheelDeltaAxis1 = 11;
 inline constexpr int kSourceUserData = 42;
+inline constexpr int kScrollWheelEventIsContinuous = 88;  // deltas in pixels (1) or lines (0)
 }  // namespace event_field
 
 // One input event: its type, location, flags and integer fields by number, so that the
@@ -46,6 +47,11 @@ public:
     Event() = default;
     Event(std::uint32_t eventType, Point where, std::uint64_t eventFlags = 0)
         : type(eventType), location(where), flags(eventFlags) {}
+
+    // Events made for posting, with the fields every backend reads back when it posts them.
+    static Event keyboard(std::uint16_t keyCode, bool keyDown, Point where = {});
+    static Event mouse(std::uint32_t eventType, Point where, int button);
+    static Event scrollWheel(std::int32_t delta, bool continuous, Point where = {});
 
     std::uint32_t type = 0;
     Point location;

@@ -18,7 +18,6 @@ namespace type = platform::event_type;
 namespace field = platform::event_field;
 
 // Set on the scroll events the program makes: whether the delta counts pixels.
-constexpr int kScrollWheelEventIsContinuous = 88;
 
 class QuartzEventTap : public platform::EventTap {
 public:
@@ -113,7 +112,7 @@ CFRef<CGEventRef> quartzEvent(CGEventSourceRef source, const platform::Event& ev
         return key;
     }
     if (event.type == type::kScrollWheel) {
-        const bool pixels = event.integerField(kScrollWheelEventIsContinuous) != 0;
+        const bool pixels = event.integerField(field::kScrollWheelEventIsContinuous) != 0;
         return CFRef<CGEventRef>(CGEventCreateScrollWheelEvent(
             source, pixels ? kCGScrollEventUnitPixel : kCGScrollEventUnitLine, 1,
             static_cast<std::int32_t>(event.integerField(field::kScrollWheelDeltaAxis1))));
@@ -183,17 +182,13 @@ std::unique_ptr<platform::EventSource> MacEventServices::createEventSource() {
 std::optional<platform::Event> MacEventServices::createKeyboardEvent(const platform::EventSource&,
                                                                      std::uint16_t keyCode,
                                                                      bool keyDown) {
-    platform::Event event(keyDown ? type::kKeyDown : type::kKeyUp, {});
-    event.setIntegerField(field::kKeyboardKeycode, keyCode);
-    return event;
+    return platform::Event::keyboard(keyCode, keyDown);
 }
 
 std::optional<platform::Event> MacEventServices::createMouseEvent(const platform::EventSource&,
                                                                   std::uint32_t eventType,
                                                                   Point location, int button) {
-    platform::Event event(eventType, location);
-    event.setIntegerField(field::kMouseButtonNumber, button);
-    return event;
+    return platform::Event::mouse(eventType, location, button);
 }
 
 std::optional<platform::Event> MacEventServices::createScrollWheelEvent(
@@ -202,10 +197,7 @@ std::optional<platform::Event> MacEventServices::createScrollWheelEvent(
     if (wheelCount != 1) {
         return std::nullopt;  // the program turns one wheel only
     }
-    platform::Event event(type::kScrollWheel, {});
-    event.setIntegerField(field::kScrollWheelDeltaAxis1, delta);
-    event.setIntegerField(kScrollWheelEventIsContinuous, units == platform::ScrollUnit::pixel);
-    return event;
+    return platform::Event::scrollWheel(delta, units == platform::ScrollUnit::pixel);
 }
 
 // Each event is made from a source of the combined session state, posted at the HID event

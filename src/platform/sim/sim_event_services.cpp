@@ -27,7 +27,6 @@ class SimEventSource final : public platform::EventSource {};
 // How a created scroll event remembers what it was made with until it is posted: the
 // services' own continuous-scroll field (1 for pixel units), and a field number of the
 // simulation's own for the wheel count, which real events do not expose.
-constexpr int kScrollWheelEventIsContinuous = 88;
 constexpr int kSimScrollWheelCount = -1;
 
 }  // namespace
@@ -148,9 +147,7 @@ std::optional<Event> SimEventServices::createKeyboardEvent(const platform::Event
     if (consumeEventCreationFailure()) {
         return std::nullopt;
     }
-    Event event(keyDown ? event_type::kKeyDown : event_type::kKeyUp, pointer());
-    event.setIntegerField(event_field::kKeyboardKeycode, keyCode);
-    return event;
+    return Event::keyboard(keyCode, keyDown, pointer());
 }
 
 std::optional<Event> SimEventServices::createMouseEvent(const platform::EventSource&,
@@ -159,9 +156,7 @@ std::optional<Event> SimEventServices::createMouseEvent(const platform::EventSou
     if (consumeEventCreationFailure()) {
         return std::nullopt;
     }
-    Event event(type, location);
-    event.setIntegerField(event_field::kMouseButtonNumber, button);
-    return event;
+    return Event::mouse(type, location, button);
 }
 
 std::optional<Event> SimEventServices::createScrollWheelEvent(const platform::EventSource&,
@@ -171,9 +166,7 @@ std::optional<Event> SimEventServices::createScrollWheelEvent(const platform::Ev
     if (consumeEventCreationFailure()) {
         return std::nullopt;
     }
-    Event event(event_type::kScrollWheel, pointer());
-    event.setIntegerField(event_field::kScrollWheelDeltaAxis1, delta);
-    event.setIntegerField(kScrollWheelEventIsContinuous, units == platform::ScrollUnit::pixel);
+    Event event = Event::scrollWheel(delta, units == platform::ScrollUnit::pixel, pointer());
     event.setIntegerField(kSimScrollWheelCount, wheelCount);
     return event;
 }
@@ -218,7 +211,7 @@ void SimEventServices::post(const Event& event) {
              {"button", Value::integer(event.integerField(event_field::kMouseButtonNumber))},
              {"marker", Value::integer(event.integerField(event_field::kSourceUserData))}});
     } else if (event.type == event_type::kScrollWheel) {
-        const bool pixels = event.integerField(kScrollWheelEventIsContinuous) != 0;
+        const bool pixels = event.integerField(event_field::kScrollWheelEventIsContinuous) != 0;
         recorder_.record(
             "scroll",
             {{"delta", Value::integer(event.integerField(event_field::kScrollWheelDeltaAxis1))},

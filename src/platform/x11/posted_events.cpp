@@ -95,7 +95,7 @@ int wheelClicksOf(const platform::Event& event) {
         return 0;
     }
     std::int64_t clicks = std::abs(delta);
-    if (event.integerField(kScrollWheelEventIsContinuous) != 0) {
+    if (event.integerField(platform::event_field::kScrollWheelEventIsContinuous) != 0) {
         clicks = std::max<std::int64_t>(clicks / kPixelsPerWheelClick, 1);
     }
     // A runaway delta must not keep the server clicking for minutes.

@@ -6,8 +6,6 @@
 
 namespace velmor::x11 {
 
-// The services' own field that marks a scroll event's deltas as pixels (1) or lines (0).
-inline constexpr int kScrollWheelEventIsContinuous = 88;
 // A wheel click moves about three lines in the common toolkits, some 50 pixels.
 inline constexpr int kPixelsPerWheelClick = 50;
 

@@ -136,25 +136,18 @@ std::unique_ptr<platform::EventSource> X11EventServices::createEventSource() {
 std::optional<platform::Event> X11EventServices::createKeyboardEvent(const platform::EventSource&,
                                                                      std::uint16_t keyCode,
                                                                      bool keyDown) {
-    platform::Event event(keyDown ? type::kKeyDown : type::kKeyUp, {});
-    event.setIntegerField(field::kKeyboardKeycode, keyCode);
-    return event;
+    return platform::Event::keyboard(keyCode, keyDown);
 }
 
 std::optional<platform::Event> X11EventServices::createMouseEvent(const platform::EventSource&,
                                                                   std::uint32_t eventType,
                                                                   Point location, int button) {
-    platform::Event event(eventType, location);
-    event.setIntegerField(field::kMouseButtonNumber, button);
-    return event;
+    return platform::Event::mouse(eventType, location, button);
 }
 
 std::optional<platform::Event> X11EventServices::createScrollWheelEvent(
     const platform::EventSource&, platform::ScrollUnit units, std::uint32_t, std::int32_t delta) {
-    platform::Event event(type::kScrollWheel, {});
-    event.setIntegerField(field::kScrollWheelDeltaAxis1, delta);
-    event.setIntegerField(kScrollWheelEventIsContinuous, units == platform::ScrollUnit::pixel);
-    return event;
+    return platform::Event::scrollWheel(delta, units == platform::ScrollUnit::pixel);
 }
 
 void X11EventServices::post(const platform::Event& event) {
