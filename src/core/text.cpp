@@ -96,6 +96,16 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::string asciiLowercased(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lowered;
+}
+
 std::string trimmedOfWhitespaceAndNewlines(std::string_view utf8) {
     const std::size_t begin = leadingWhitespace(utf8);
     if (begin == utf8.size()) {

@@ -1,8 +1,8 @@
 #include "gestures/browser_actions.h"
 
-#include <algorithm>
 #include <string>
 
+#include "core/text.h"
 #include "gestures/synthetic_input.h"
 
 namespace velmor {
@@ -11,15 +11,8 @@ namespace {
 
 constexpr double kTitleMessagingTimeout = 0.15;
 
-std::string lowerCasedAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    });
-    return text;
-}
-
 bool titleShowsMusic(const std::string& title) {
-    const std::string lower = lowerCasedAscii(title);
+    const std::string lower = asciiLowercased(title);
     return lower.find("youtube music") != std::string::npos ||
            lower.find("유튜브 뮤직") != std::string::npos;
 }

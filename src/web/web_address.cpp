@@ -2,7 +2,6 @@
 
 #include <uriparser/Uri.h>
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -12,11 +11,9 @@ namespace velmor {
 
 namespace {
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char p, char t) {
-               return p == (t >= 'A' && t <= 'Z' ? static_cast<char>(t - 'A' + 'a') : t);
-           });
+// `lowercasePrefix` in lower case.
+bool startsWithIgnoringCase(std::string_view text, std::string_view lowercasePrefix) {
+    return asciiLowercased(text.substr(0, lowercasePrefix.size())) == lowercasePrefix;
 }
 
 std::string_view rangeText(const UriTextRangeA& range) {
