@@ -11,6 +11,7 @@
 #include "platform/x11/display.h"
 #include "x11/recording_client_runner.h"
 #include "x11/temp_folder.h"
+#include "x11/wait_until.h"
 #include "x11/x_session.h"
 
 namespace velmor::x11::testing {
@@ -28,6 +29,9 @@ protected:
         ASSERT_TRUE(display_);
         client_.emplace(session_, folder_ / "received.txt");
         ASSERT_TRUE(client_->ready()) << "the recording client mapped no window";
+        // As the user finds it: in front, with the focus, so that the window manager's
+        // click-to-focus grab takes none of the clicks a test sends it.
+        ASSERT_TRUE(clientFocused()) << "the window manager gave the client no focus";
     }
 
     void TearDown() override { client_.reset(); }
@@ -40,6 +44,17 @@ protected:
         XTranslateCoordinates(display_->get(), client_->window(), display_->root(), 300, 200, &x,
                               &y, &child);
         return {"mousemove", std::to_string(x + offset), std::to_string(y + offset)};
+    }
+
+    bool clientFocused() const {
+        const std::string id = std::to_string(client_->window());
+        return waitUntil([&] {
+            session_.xdotool({"windowactivate", "--sync", id});
+            Window focus = 0;
+            int revert = 0;
+            XGetInputFocus(display_->get(), &focus, &revert);
+            return focus == client_->window();
+        });
     }
 
     // Plays the user: xdotool with the pointer first moved into the client's window.
