@@ -19,6 +19,7 @@ std::optional<platform::WindowElement> SimAccessibility::focusedWindow(std::int3
     if (!request(pid, "AXFocusedWindow", timeout)) {
         return std::nullopt;
     }
+    const std::lock_guard lock(mutex_);
     auto found = windows_.find(pid);
     // A minimised window has left the focus.
     if (found == windows_.end() || found->second.minimized) {
@@ -32,6 +33,7 @@ std::optional<std::string> SimAccessibility::windowTitle(const platform::WindowE
     if (!request(window.pid, "AXTitle", timeout)) {
         return std::nullopt;
     }
+    const std::lock_guard lock(mutex_);
     const Window* found = windowOf(window);
     return found ? found->title : std::nullopt;
 }
@@ -41,26 +43,37 @@ bool SimAccessibility::setMinimized(const platform::WindowElement& window, bool 
     if (!request(window.pid, "AXMinimized", timeout)) {
         return false;
     }
-    Window* found = windowOf(window);
-    if (!found) {
-        return false;
+    {
+        const std::lock_guard lock(mutex_);
+        Window* found = windowOf(window);
+        if (!found) {
+            return false;
+        }
+        found->minimized = minimized;
     }
-    found->minimized = minimized;
     recorder_.record(minimized ? "minimize" : "unminimize", {{"pid", Value::integer(window.pid)}});
     return true;
 }
 
 void SimAccessibility::setFocusedWindow(std::int32_t pid, std::optional<std::string> title) {
+    const std::lock_guard lock(mutex_);
     windows_[pid] = Window{nextWindowId_++, std::move(title), false};
 }
 
+void SimAccessibility::removeFocusedWindow(std::int32_t pid) {
+    const std::lock_guard lock(mutex_);
+    windows_.erase(pid);
+}
+
 bool SimAccessibility::isWindowMinimized(std::int32_t pid) const {
+    const std::lock_guard lock(mutex_);
     auto found = windows_.find(pid);
     return found != windows_.end() && found->second.minimized;
 }
 
 void SimAccessibility::setRequestOutcome(std::int32_t pid, const std::string& attribute,
                                          AxOutcome outcome) {
+    const std::lock_guard lock(mutex_);
     outcomes_[{pid, attribute}] = outcome;
 }
 
@@ -71,8 +84,13 @@ bool SimAccessibility::request(std::int32_t pid, const std::string& attribute, d
     if (!trusted_) {
         return false;
     }
-    auto scripted = outcomes_.find({pid, attribute});
-    const AxOutcome outcome = scripted == outcomes_.end() ? AxOutcome::answer : scripted->second;
+    AxOutcome outcome = AxOutcome::answer;
+    {
+        const std::lock_guard lock(mutex_);
+        if (auto scripted = outcomes_.find({pid, attribute}); scripted != outcomes_.end()) {
+            outcome = scripted->second;
+        }
+    }
     if (outcome == AxOutcome::timeout) {
         scheduler_.passTime(timeout > 0.0 ? timeout : kDefaultMessagingTimeout);
     }

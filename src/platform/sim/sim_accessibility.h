@@ -1,7 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,7 +18,8 @@ namespace velmor::sim {
 enum class AxOutcome { answer, error, timeout };
 
 // The accessibility service: the trust switch and the focused window of each process.
-// Every request is recorded as "ax-request"; all requests fail while untrusted.
+// Every request is recorded as "ax-request"; all requests fail while untrusted. Any thread:
+// the actions of two gestures may ask at once from the background queues.
 class SimAccessibility : public platform::Accessibility {
 public:
     SimAccessibility(SimScheduler& scheduler, SimRecorder& recorder)
@@ -34,7 +37,7 @@ public:
     bool trusted() const { return trusted_; }
     // Gives the process a new focused window; a title of nothing is a title that is no string.
     void setFocusedWindow(std::int32_t pid, std::optional<std::string> title);
-    void removeFocusedWindow(std::int32_t pid) { windows_.erase(pid); }
+    void removeFocusedWindow(std::int32_t pid);
     bool isWindowMinimized(std::int32_t pid) const;
     // A timed-out request lets its whole time-out pass on the virtual clock.
     void setRequestOutcome(std::int32_t pid, const std::string& attribute, AxOutcome outcome);
@@ -47,11 +50,12 @@ private:
     };
 
     bool request(std::int32_t pid, const std::string& attribute, double timeout);
-    Window* windowOf(const platform::WindowElement& element);
+    Window* windowOf(const platform::WindowElement& element);  // with the lock held
 
     SimScheduler& scheduler_;
     SimRecorder& recorder_;
-    bool trusted_ = false;
+    std::atomic<bool> trusted_{false};
+    mutable std::mutex mutex_;  // guards the windows, the outcomes and the next id
     std::map<std::int32_t, Window> windows_;
     std::map<std::pair<std::int32_t, std::string>, AxOutcome> outcomes_;
     std::int64_t nextWindowId_ = 1;
