@@ -34,8 +34,8 @@ bool holds(const Ids& ids, const std::string& id) {
 
 }  // namespace
 
-// As the MIME applications specification orders it: a default named in the list that wins
-// and is installed; else the associations added, each list's removals applying to it and
+// The order the desktop's own file managers and menus follow: a default named in the list
+// that wins and is installed; else the associations added, each list's removals applying to it and
 // to the lists after it; else an installed entry that says it handles the type, unless a
 // list removed it.
 std::optional<DesktopEntry> defaultHandler(const DesktopFolders& folders,

@@ -7,8 +7,8 @@
 namespace velmor::x11 {
 
 // Whether an entry with these OnlyShowIn and NotShowIn lists shows on a desktop whose
-// $XDG_CURRENT_DESKTOP names `current`, as the desktop entry specification decides it: the
-// first current desktop either list names decides; when neither names one, the entry shows
+// $XDG_CURRENT_DESKTOP names `current`, as the desktop's own menu decides it: the first
+// current desktop either list names decides; when neither names one, the entry shows
 // unless it has an OnlyShowIn list.
 bool shownOnDesktops(const std::vector<std::string>& onlyShowIn,
                      const std::vector<std::string>& notShowIn,
