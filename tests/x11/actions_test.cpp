@@ -3,16 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
+#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <array>
 
 #include "platform/x11/child_processes.h"
 #include "platform/x11/ewmh.h"
-#include "platform/x11/held_modifiers.h"
+#include "platform/x11/key_combination.h"
+#include "platform/x11/modifier_keys.h"
 #include "platform/x11/wheel_poster.h"
 #include "platform/x11/x11_system_actions.h"
-#include "platform/x11/xtest_poster.h"
 #include "x11/desktop_fixture.h"
 #include "x11/wait_until.h"
 
@@ -28,6 +30,8 @@ protected:
         ewmh.activate(client_->window());
         ASSERT_TRUE(waitUntil([&] { return ewmh.activeWindow() == client_->window(); }));
     }
+
+    std::vector<KeyCode> heldModifiers() const { return ModifierKeys().held(display_->get()); }
 
     // The presses of keys other than the modifiers, in the order the client received them.
     std::vector<std::string> keyPresses() const {
@@ -48,7 +52,7 @@ TEST_F(ActionsTest, ShortcutsReachTheFrontWindowWithOnlyTheirModifiersWhileTheUs
     activateClient();
     ASSERT_TRUE(session_.xdotool({"keydown", "shift"}));
     const KeyCode shift = XKeysymToKeycode(display_->get(), XK_Shift_L);
-    ASSERT_TRUE(waitUntil([&] { return heldModifierKeys(display_->get()).size() == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return heldModifiers().size() == 1; }));
 
     for (Shortcut shortcut : {Shortcut::browserBack, Shortcut::browserForward, Shortcut::newTab,
                               Shortcut::closeTab, Shortcut::refresh}) {
@@ -60,17 +64,47 @@ TEST_F(ActionsTest, ShortcutsReachTheFrontWindowWithOnlyTheirModifiersWhileTheUs
               (std::vector<std::string>{"KeyPress Left state=0x8", "KeyPress Right state=0x8",
                                         "KeyPress t state=0x4", "KeyPress w state=0x4",
                                         "KeyPress r state=0x4"}));
-    EXPECT_EQ(heldModifierKeys(display_->get()), std::vector<KeyCode>{shift});
+    EXPECT_EQ(heldModifiers(), std::vector<KeyCode>{shift});
 
     ASSERT_TRUE(session_.xdotool({"keyup", "shift"}));
-    EXPECT_TRUE(waitUntil([&] { return heldModifierKeys(display_->get()).empty(); }));
+    EXPECT_TRUE(waitUntil([&] { return heldModifiers().empty(); }));
 
     // What cannot be posted is refused, not half-posted.
-    PointerGrab grab(*display_);
-    const ButtonMap buttons;
-    EXPECT_FALSE(XTestPoster(*display_, grab, buttons).keyCombination({XK_Control_L}, NoSymbol));
-    EXPECT_TRUE(heldModifierKeys(display_->get()).empty());
+    ModifierKeys modifierKeys;
+    EXPECT_FALSE(postKeyCombination(display_->get(), modifierKeys,
+                                    std::array<KeySym, 1>{XK_Control_L}, NoSymbol));
+    EXPECT_TRUE(heldModifiers().empty());
     EXPECT_FALSE(WheelPoster(":999").scroll(1));
+}
+
+// The modifier keys are learnt once; a key the user makes a modifier later must still be let
+// go around a shortcut, or it would mix into it.
+TEST_F(ActionsTest, AKeyMadeAModifierAfterTheFirstShortcutIsLetGoAroundTheNext) {
+    activateClient();
+    actions_.pressShortcut(Shortcut::refresh);
+    ASSERT_TRUE(client_->waitFor("KeyPress r state=0x4"));
+
+    ::Display* display = display_->get();
+    const KeyCode menu = XKeysymToKeycode(display, XK_Menu);
+    ASSERT_NE(menu, 0);
+    XModifierKeymap* map = XGetModifierMapping(display);
+    map = XInsertModifiermapEntry(map, menu, ControlMapIndex);
+    ASSERT_EQ(XSetModifierMapping(display, map), MappingSuccess);
+    XSync(display, False);
+    // Straight through XTest: xdotool would press the modifier's first key with it.
+    XTestFakeKeyEvent(display, menu, True, CurrentTime);
+    XSync(display, False);
+    ASSERT_TRUE(waitUntil([&] { return heldModifiers() == std::vector<KeyCode>{menu}; }));
+
+    actions_.pressShortcut(Shortcut::browserBack);
+    XTestFakeKeyEvent(display, menu, False, CurrentTime);
+    EXPECT_TRUE(client_->waitFor("KeyPress Left state=0x8"))
+        << ::testing::PrintToString(client_->received());
+
+    map = XDeleteModifiermapEntry(map, menu, ControlMapIndex);
+    XSetModifierMapping(display, map);
+    XFreeModifiermap(map);
+    XSync(display, False);
 }
 
 TEST_F(ActionsTest, QuittingTheFrontmostAsksTheWindowManagerToCloseItsWindows) {

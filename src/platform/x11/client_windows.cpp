@@ -59,7 +59,7 @@ std::vector<platform::RunningApplication> processesOfClass(const Ewmh& ewmh,
 }
 
 bool windowExists(const Display& display, Window window) {
-    ErrorTrap trap(display.get());
+    ErrorTrap trap(display.get(), ErrorTrap::Waiting::whenUnanswered);
     XWindowAttributes attributes{};
     return XGetWindowAttributes(display.get(), window, &attributes) != 0 && trap.sync() == Success;
 }

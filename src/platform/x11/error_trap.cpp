@@ -14,8 +14,9 @@ XErrorHandler previousHandler = nullptr;
 
 }  // namespace
 
-ErrorTrap::ErrorTrap(::Display* display) : display_(display), outer_(innermost) {
-    XSync(display_, False);  // errors of earlier requests are not ours
+ErrorTrap::ErrorTrap(::Display* display, Waiting waiting)
+    : display_(display), waiting_(waiting), outer_(innermost) {
+    wait();  // errors of earlier requests are not ours
     {
         const std::lock_guard lock(handlerMutex);
         if (trapsSet++ == 0) {
@@ -26,7 +27,7 @@ ErrorTrap::ErrorTrap(::Display* display) : display_(display), outer_(innermost) 
 }
 
 ErrorTrap::~ErrorTrap() {
-    XSync(display_, False);
+    wait();
     innermost = outer_;
     const std::lock_guard lock(handlerMutex);
     if (--trapsSet == 0) {
@@ -35,8 +36,15 @@ ErrorTrap::~ErrorTrap() {
 }
 
 int ErrorTrap::sync() {
-    XSync(display_, False);
+    wait();
     return firstError_;
+}
+
+void ErrorTrap::wait() {
+    const bool allAnswered = XLastKnownRequestProcessed(display_) + 1 == XNextRequest(display_);
+    if (waiting_ == Waiting::always || !allAnswered) {
+        XSync(display_, False);
+    }
 }
 
 int ErrorTrap::handle(::Display* display, XErrorEvent* error) {

@@ -9,7 +9,12 @@ namespace velmor::x11 {
 // a window that went away answers BadWindow: both are ordinary here.
 class ErrorTrap {
 public:
-    explicit ErrorTrap(::Display* display);
+    // When the trap waits for the server. Waiting pulls in events, which a connection that
+    // reads them may need; a request with a reply needs no waiting of its own, because its
+    // error comes back in place of the reply.
+    enum class Waiting { always, whenUnanswered };
+
+    explicit ErrorTrap(::Display* display, Waiting waiting = Waiting::always);
     ~ErrorTrap();
     ErrorTrap(const ErrorTrap&) = delete;
     ErrorTrap& operator=(const ErrorTrap&) = delete;
@@ -20,8 +25,10 @@ public:
 
 private:
     static int handle(::Display* display, XErrorEvent* error);
+    void wait();
 
     ::Display* display_;
+    Waiting waiting_;
     int firstError_ = Success;
     ErrorTrap* outer_;
 };

@@ -35,7 +35,7 @@ std::optional<pid_t> Ewmh::pidOf(Window window) const {
 }
 
 std::optional<WindowClass> Ewmh::classOf(Window window) const {
-    ErrorTrap trap(display_.get());
+    ErrorTrap trap(display_.get(), ErrorTrap::Waiting::whenUnanswered);
     XClassHint hint{};
     const Status status = XGetClassHint(display_.get(), window, &hint);
     const XMemory<char> instance(hint.res_name);
@@ -65,7 +65,7 @@ std::vector<Window> Ewmh::clientWindows() const {
 
 bool Ewmh::iconify(Window window) {
     // The request is a message to the root window, which cannot tell a window that is gone.
-    ErrorTrap trap(display_.get());
+    ErrorTrap trap(display_.get(), ErrorTrap::Waiting::whenUnanswered);
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display_.get(), window, &attributes) == 0 || trap.sync() != Success) {
         return false;

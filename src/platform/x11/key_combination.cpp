@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/x11/held_modifiers.h"
-
 namespace velmor::x11 {
 namespace {
 
@@ -20,7 +18,8 @@ KeyCode codeFor(::Display* display, KeySym sym) {
 
 }  // namespace
 
-bool postKeyCombination(::Display* display, std::span<const KeySym> modifiers, KeySym key) {
+bool postKeyCombination(::Display* display, ModifierKeys& modifierKeys,
+                        std::span<const KeySym> modifiers, KeySym key) {
     std::vector<KeyCode> combination;
     for (KeySym sym : modifiers) {
         combination.push_back(codeFor(display, sym));
@@ -29,7 +28,7 @@ bool postKeyCombination(::Display* display, std::span<const KeySym> modifiers, K
     if (std::find(combination.begin(), combination.end(), 0) != combination.end()) {
         return false;
     }
-    const std::vector<KeyCode> held = heldModifierKeys(display);
+    const std::vector<KeyCode> held = modifierKeys.held(display);
     for (KeyCode code : held) {
         fakeKey(display, code, false);
     }

@@ -27,12 +27,15 @@ void followMapping(const XEvent& event, ::Display* display, ButtonMap* buttons) 
     }
 }
 
-void catchUpWithMappings(::Display* display, ButtonMap* buttons) {
+bool catchUpWithMappings(::Display* display, ButtonMap* buttons) {
+    bool changed = false;
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
         followMapping(event, display, buttons);
+        changed = changed || event.type == MappingNotify;
     }
+    return changed;
 }
 
 }  // namespace velmor::x11

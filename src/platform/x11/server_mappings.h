@@ -19,7 +19,8 @@ ButtonMap readButtonMap(::Display* display);
 void followMapping(const XEvent& event, ::Display* display, ButtonMap* buttons);
 
 // Reads what a connection that only sends has been told, taking in every map change, so its
-// queue never grows; the server sends nothing else to such a connection.
-void catchUpWithMappings(::Display* display, ButtonMap* buttons = nullptr);
+// queue never grows; the server sends nothing else to such a connection. True when a map
+// changed.
+bool catchUpWithMappings(::Display* display, ButtonMap* buttons = nullptr);
 
 }  // namespace velmor::x11

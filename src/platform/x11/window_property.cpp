@@ -16,7 +16,7 @@ struct Property {
 };
 
 std::optional<Property> read(::Display* display, Window window, Atom property, Atom type) {
-    ErrorTrap trap(display);
+    ErrorTrap trap(display, ErrorTrap::Waiting::whenUnanswered);
     Atom actualType = None;
     int format = 0;
     unsigned long items = 0;

@@ -95,13 +95,17 @@ void X11SystemActions::withKeyboard(Use use) {
         keyboard_ = Display::open(displayName_);
     }
     if (keyboard_) {
-        catchUpWithMappings(keyboard_->get());
+        if (catchUpWithMappings(keyboard_->get())) {
+            modifierKeys_.forget();
+        }
         use(*keyboard_);
     }
 }
 
 void X11SystemActions::pressKeys(std::span<const KeySym> modifiers, KeySym key) {
-    withKeyboard([&](Display& display) { postKeyCombination(display.get(), modifiers, key); });
+    withKeyboard([&](Display& display) {
+        postKeyCombination(display.get(), modifierKeys_, modifiers, key);
+    });
 }
 
 // What quitting asks of a program on this desktop: the window manager asks each of its

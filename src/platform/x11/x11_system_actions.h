@@ -12,6 +12,7 @@
 #include "platform/system_actions.h"
 #include "platform/x11/display.h"
 #include "platform/x11/media_players.h"
+#include "platform/x11/modifier_keys.h"
 #include "platform/x11/output_volume.h"
 #include "platform/x11/serial_worker.h"
 
@@ -48,6 +49,7 @@ private:
     ScreenshotSetting screenshotCommand_;
     std::mutex keyboardMutex_;
     std::optional<Display> keyboard_;  // opened on first use, under the mutex
+    ModifierKeys modifierKeys_;        // the keyboard connection's, under the mutex
     MediaPlayers players_;             // the worker's alone
     SerialWorker mediaWorker_;         // last: its jobs use the rest
 };

@@ -3,9 +3,6 @@
 #include <X11/extensions/XTest.h>
 
 #include <cmath>
-#include <span>
-
-#include "platform/x11/key_combination.h"
 
 namespace velmor::x11 {
 
@@ -26,11 +23,6 @@ void XTestPoster::click(Point at, unsigned int button) {
     if (wasGrabbed) {
         grab_.grab();
     }
-}
-
-bool XTestPoster::keyCombination(std::initializer_list<KeySym> modifiers, KeySym key) {
-    return postKeyCombination(display_.get(),
-                              std::span<const KeySym>(modifiers.begin(), modifiers.size()), key);
 }
 
 }  // namespace velmor::x11

@@ -2,8 +2,6 @@
 
 #include <X11/Xlib.h>
 
-#include <initializer_list>
-
 #include "core/point.h"
 #include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
@@ -11,7 +9,7 @@
 
 namespace velmor::x11 {
 
-// Synthetic clicks and keys through XTest, on the tap's own connection and so on the tap's
+// Synthetic clicks through XTest, on the tap's own connection and so on the tap's
 // thread. The grab is lifted around a click, so the click goes to the window under the
 // pointer and never comes back to the tap.
 class XTestPoster {
@@ -23,8 +21,6 @@ public:
     // Moves the pointer to `at`, presses and releases the physical button that windows see as
     // `button` there; nothing when no button gives it.
     void click(Point at, unsigned int button = Button3);
-    // postKeyCombination on the tap's connection.
-    bool keyCombination(std::initializer_list<KeySym> modifiers, KeySym key);
 
 private:
     Display& display_;

@@ -1,10 +1,11 @@
-#include "platform/x11/held_modifiers.h"
+#include "platform/x11/modifier_keys.h"
 
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <memory>
 
 namespace velmor::x11 {
@@ -20,24 +21,33 @@ bool isLockKey(::Display* display, KeyCode code) {
            sym == XK_Shift_Lock;
 }
 
-}  // namespace
-
-std::vector<KeyCode> heldModifierKeys(::Display* display) {
-    std::array<char, 32> keys{};
-    XQueryKeymap(display, keys.data());
+std::vector<KeyCode> readModifierKeys(::Display* display) {
     const std::unique_ptr<XModifierKeymap, ModifierMapDeleter> map(XGetModifierMapping(display));
-    std::vector<KeyCode> held;
+    std::vector<KeyCode> keys;
     if (!map) {
-        return held;
+        return keys;
     }
     for (int i = 0; i < 8 * map->max_keypermod; ++i) {
         const KeyCode code = map->modifiermap[i];
-        const bool down = code != 0 && (keys[code / 8] >> (code % 8)) & 1;
-        if (down && !isLockKey(display, code) &&
-            std::find(held.begin(), held.end(), code) == held.end()) {
-            held.push_back(code);
+        if (code != 0 && !isLockKey(display, code) &&
+            std::find(keys.begin(), keys.end(), code) == keys.end()) {
+            keys.push_back(code);
         }
     }
+    return keys;
+}
+
+}  // namespace
+
+std::vector<KeyCode> ModifierKeys::held(::Display* display) {
+    if (!keys_) {
+        keys_ = readModifierKeys(display);
+    }
+    std::array<char, 32> down{};
+    XQueryKeymap(display, down.data());
+    std::vector<KeyCode> held;
+    std::copy_if(keys_->begin(), keys_->end(), std::back_inserter(held),
+                 [&](KeyCode code) { return (down[code / 8] >> (code % 8)) & 1; });
     return held;
 }
 
