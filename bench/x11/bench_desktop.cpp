@@ -244,13 +244,18 @@ public:
 
 private:
     // No window manager runs here, so the window says itself what one would: it is a
-    // browser, it is active, and which process owns it.
+    // browser with a title, it is active, and which process owns it.
     void becomeFrontBrowser(::Display* d) {
         XClassHint hint{const_cast<char*>("navigator"), const_cast<char*>("Firefox")};
         XSetClassHint(d, window_, &hint);
         const long pid = getpid();
         XChangeProperty(d, window_, XInternAtom(d, "_NET_WM_PID", False), XA_CARDINAL, 32,
                         PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+        const std::string title = "Mozilla Firefox";
+        XChangeProperty(d, window_, XInternAtom(d, "_NET_WM_NAME", False),
+                        XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(title.data()),
+                        static_cast<int>(title.size()));
         const long active = static_cast<long>(window_);
         XChangeProperty(d, display_->root(), XInternAtom(d, "_NET_ACTIVE_WINDOW", False), XA_WINDOW,
                         32, PropModeReplace, reinterpret_cast<const unsigned char*>(&active), 1);

@@ -2,6 +2,11 @@
 // Google Test first: Xlib defines None and Bool as macros.
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <fstream>
 
 #include "platform/x11/ewmh.h"
@@ -28,6 +33,11 @@ protected:
         applications_.emplace(folder_ / "home");
         workspace_.emplace(session_.name());
         ASSERT_TRUE(workspace_->connected());
+    }
+
+    bool clientListed(Window window) {
+        const std::vector<Window> windows = Ewmh(*display_).clientWindows();
+        return std::find(windows.begin(), windows.end(), window) != windows.end();
     }
 
     RunningApplication client() {
@@ -126,6 +136,39 @@ TEST_F(WorkspaceTest, BringsTheRunningClientForwardInsteadOfLaunching) {
     ASSERT_TRUE(waitUntil([&] { return !clientViewable(); }));
     workspace_->unhide(client());
     EXPECT_TRUE(waitUntil([&] { return clientViewable(); }));
+}
+
+// The front application is remembered between questions, so a switch must reach it at once.
+TEST_F(WorkspaceTest, TheFrontmostApplicationFollowsTheUsersSwitchAtOnce) {
+    Ewmh ewmh(*display_);
+    ewmh.activate(client_->window());
+    ASSERT_TRUE(waitUntil([&] { return workspace_->frontmostApplication() == client(); }));
+
+    ::Display* display = display_->get();
+    const Window own = XCreateSimpleWindow(display, display_->root(), 0, 0, 50, 50, 0, 0, 0);
+    XClassHint hint{const_cast<char*>("own"), const_cast<char*>("VelmorTest")};
+    XSetClassHint(display, own, &hint);
+    const long pid = getpid();
+    XChangeProperty(display, own, display_->atoms().netWmPid, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pid), 1);
+    XMapWindow(display, own);
+    ASSERT_TRUE(waitUntil([&] { return clientListed(own); }));
+    ewmh.activate(own);
+    ASSERT_TRUE(waitUntil([&] { return ewmh.activeWindow() == own; }));
+    EXPECT_EQ(workspace_->frontmostApplication(),
+              (RunningApplication{getpid(), std::string("VelmorTest")}));
+
+    ewmh.activate(client_->window());
+    ASSERT_TRUE(waitUntil([&] { return ewmh.activeWindow() == client_->window(); }));
+    EXPECT_EQ(workspace_->frontmostApplication(), client());
+
+    // The window list changing is enough, whatever the manager does with the active window.
+    ewmh.activate(own);
+    ASSERT_TRUE(waitUntil([&] { return ewmh.activeWindow() == own; }));
+    ASSERT_EQ(workspace_->frontmostApplication()->pid, getpid());
+    XDestroyWindow(display, own);
+    ASSERT_TRUE(waitUntil([&] { return !clientListed(own); }));
+    EXPECT_NE(workspace_->frontmostApplication()->pid, getpid());
 }
 
 TEST_F(WorkspaceTest, TerminatingAsksEveryWindowToClose) {

@@ -27,13 +27,18 @@ void followMapping(const XEvent& event, ::Display* display, ButtonMap* buttons) 
     }
 }
 
-bool catchUpWithMappings(::Display* display, ButtonMap* buttons) {
+bool catchUpWithMappings(::Display* display, ButtonMap* buttons,
+                         const std::function<void(const XEvent&)>& others) {
     bool changed = false;
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
-        followMapping(event, display, buttons);
-        changed = changed || event.type == MappingNotify;
+        if (event.type == MappingNotify) {
+            followMapping(event, display, buttons);
+            changed = true;
+        } else if (others) {
+            others(event);
+        }
     }
     return changed;
 }

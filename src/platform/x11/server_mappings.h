@@ -2,6 +2,8 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
+
 #include "platform/x11/button_map.h"
 
 namespace velmor::x11 {
@@ -18,9 +20,10 @@ ButtonMap readButtonMap(::Display* display);
 // into `buttons` when given.
 void followMapping(const XEvent& event, ::Display* display, ButtonMap* buttons);
 
-// Reads what a connection that only sends has been told, taking in every map change, so its
-// queue never grows; the server sends nothing else to such a connection. True when a map
+// Reads what a connection that only sends or asks has been told, taking in every map change,
+// so its queue never grows; any other event it selected goes to `others`. True when a map
 // changed.
-bool catchUpWithMappings(::Display* display, ButtonMap* buttons = nullptr);
+bool catchUpWithMappings(::Display* display, ButtonMap* buttons = nullptr,
+                         const std::function<void(const XEvent&)>& others = {});
 
 }  // namespace velmor::x11

@@ -6,7 +6,7 @@
 
 #include "platform/x11/display.h"
 #include "platform/x11/ewmh.h"
-#include "platform/x11/server_mappings.h"
+#include "platform/x11/front_window_memo.h"
 
 namespace velmor::x11 {
 
@@ -15,7 +15,7 @@ namespace velmor::x11 {
 class SharedDisplay {
 public:
     // The server named by `name`, or by $DISPLAY when it is empty.
-    explicit SharedDisplay(const std::string& name) : display_(Display::open(name)) {}
+    explicit SharedDisplay(const std::string& name);
 
     bool connected() const { return display_.has_value(); }
 
@@ -25,15 +25,21 @@ public:
         if (!display_) {
             return fallback;
         }
-        // Only asks, so only this reading keeps the server's notices from piling up.
-        catchUpWithMappings(display_->get());
+        catchUp();
         Ewmh ewmh(*display_);
         return ask(*display_, ewmh);
     }
 
+    // The active window and its owner; nothing when no window is active or it names no process.
+    std::optional<FrontWindow> frontWindow();
+
 private:
+    // Only asks, so only this reading keeps the server's notices from piling up.
+    void catchUp();
+
     std::mutex mutex_;
     std::optional<Display> display_;
+    FrontWindowMemo front_;  // under the mutex
 };
 
 }  // namespace velmor::x11

@@ -7,12 +7,12 @@ namespace velmor::x11 {
 using platform::WindowElement;
 
 std::optional<WindowElement> X11Windows::focusedWindow(std::int32_t pid, double /*timeout*/) {
+    const std::optional<FrontWindow> front = display_.frontWindow();
+    if (front && front->owner.pid == pid) {
+        return WindowElement{pid, static_cast<std::int64_t>(front->window)};
+    }
     return display_.ask(std::optional<WindowElement>(),
                         [&](Display&, Ewmh& ewmh) -> std::optional<WindowElement> {
-                            const std::optional<Window> active = ewmh.activeWindow();
-                            if (active && ewmh.pidOf(*active) == pid) {
-                                return WindowElement{pid, static_cast<std::int64_t>(*active)};
-                            }
                             const std::vector<Window> windows = windowsOfProcess(ewmh, pid);
                             if (windows.empty()) {
                                 return std::nullopt;

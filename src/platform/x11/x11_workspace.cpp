@@ -24,10 +24,8 @@ X11Workspace::X11Workspace(const std::string& displayName, DesktopFolders folder
     : catalog_(std::move(folders)), launcher_(displayName), display_(displayName) {}
 
 std::optional<RunningApplication> X11Workspace::frontmostApplication() {
-    return display_.ask(std::optional<RunningApplication>(), [](Display&, Ewmh& ewmh) {
-        const std::optional<Window> active = ewmh.activeWindow();
-        return active ? applicationOfWindow(ewmh, *active) : std::nullopt;
-    });
+    const std::optional<FrontWindow> front = display_.frontWindow();
+    return front ? std::optional(front->owner) : std::nullopt;
 }
 
 bool X11Workspace::isTerminated(const RunningApplication& application) {
