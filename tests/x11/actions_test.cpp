@@ -70,9 +70,8 @@ TEST_F(ActionsTest, ShortcutsReachTheFrontWindowWithOnlyTheirModifiersWhileTheUs
     EXPECT_TRUE(waitUntil([&] { return heldModifiers().empty(); }));
 
     // What cannot be posted is refused, not half-posted.
-    ModifierKeys modifierKeys;
-    EXPECT_FALSE(postKeyCombination(display_->get(), modifierKeys,
-                                    std::array<KeySym, 1>{XK_Control_L}, NoSymbol));
+    EXPECT_FALSE(
+        postKeyCombination(display_->get(), {}, std::array<KeySym, 1>{XK_Control_L}, NoSymbol));
     EXPECT_TRUE(heldModifiers().empty());
     EXPECT_FALSE(WheelPoster(":999").scroll(1));
 }

@@ -236,6 +236,42 @@ TEST_F(ProgramTest, AStrokeToTheLeftPagesBackAndAPlainRightClickStillReachesTheA
     EXPECT_EQ(client_->count(kAltLeft), 1);
 }
 
+TEST_F(ProgramTest, AStrokeMadeWhileTheUserHoldsShiftStillPagesBackWithAltAlone) {
+    becomeBrowser();
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
+    // Shift comes once the hold has begun: a press made with Shift down is no gesture's.
+    std::vector<std::string> actions{"mousedown", "3", "keydown", "shift"};
+    for (int i = 0; i < 4; ++i) {
+        actions.insert(actions.end(), {"mousemove_relative", "--", "-30", "0", "sleep", "0.01"});
+    }
+    actions.insert(actions.end(), {"mouseup", "3"});
+    ASSERT_TRUE(userInClient(actions));
+    ASSERT_TRUE(client_->waitFor(kAltLeft)) << ::testing::PrintToString(client_->received());
+    ASSERT_TRUE(userInClient({"keyup", "shift"}));
+    EXPECT_EQ(client_->count("KeyPress Left state=0x9"), 0);
+}
+
+// The browser's title is read as the hold begins, so each stroke sees the title of its own.
+TEST_F(ProgramTest, InABrowserShowingYouTubeMusicAStrokeToTheLeftIsThePreviousTrack) {
+    becomeBrowser();
+    ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
+    const auto retitle = [&](const std::string& title) {
+        XChangeProperty(display_->get(), client_->window(), display_->atoms().netWmName,
+                        display_->atoms().utf8String, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(title.data()),
+                        static_cast<int>(title.size()));
+        XSync(display_->get(), False);
+    };
+    retitle("Song - YouTube Music");
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    EXPECT_TRUE(client_->waitFor("KeyPress XF86AudioPrev state=0x0"));
+
+    retitle("Search results - Firefox");
+    ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
+    EXPECT_TRUE(client_->waitFor(kAltLeft));
+    EXPECT_EQ(client_->count("KeyPress XF86AudioPrev state=0x0"), 1);
+}
+
 TEST_F(ProgramTest, RightThenDownMinimisesTheWindowUnderTheStroke) {
     ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
     ASSERT_TRUE(stroke({{40, 0}, {40, 0}, {0, 40}, {0, 40}}));

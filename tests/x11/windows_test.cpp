@@ -2,6 +2,8 @@
 // Google Test first: Xlib defines None and Bool as macros.
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include "platform/x11/ewmh.h"
@@ -37,6 +39,55 @@ TEST_F(WindowsTest, FindsTheProcessWindowItsTitleAndMinimisesIt) {
     EXPECT_EQ(windows.focusedWindow(pid, kTimeout)->id, window->id);
     EXPECT_TRUE(windows.setMinimized(*window, false, kTimeout));
     EXPECT_TRUE(waitUntil([&] { return clientViewable(); }));
+}
+
+// A browser's title is read as the hold begins and given once, to the gesture that follows.
+TEST_F(WindowsTest, ABrowsersTitleNotedAsTheHoldBeginsIsGivenOnceThenTheServersAgain) {
+    X11Windows windows(session_.name());
+    ::Display* display = display_->get();
+    const auto retitle = [&](Window window, const std::string& title) {
+        XChangeProperty(display, window, display_->atoms().netWmName, display_->atoms().utf8String,
+                        8, PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()),
+                        static_cast<int>(title.size()));
+        XSync(display, False);
+    };
+    const Window browser = XCreateSimpleWindow(display, display_->root(), 0, 0, 50, 50, 0, 0, 0);
+    XClassHint hint{const_cast<char*>("navigator"), const_cast<char*>("Firefox")};
+    XSetClassHint(display, browser, &hint);
+    const long pid = getpid();
+    XChangeProperty(display, browser, display_->atoms().netWmPid, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pid), 1);
+    retitle(browser, "Song - YouTube Music");
+    XMapWindow(display, browser);
+    Ewmh ewmh(*display_);
+    ASSERT_TRUE(waitUntil([&] {
+        ewmh.activate(browser);
+        return ewmh.activeWindow() == browser;
+    }));
+    const WindowElement element{getpid(), static_cast<std::int64_t>(browser)};
+
+    windows.noteFrontTitle();
+    retitle(browser, "Search - Firefox");
+    EXPECT_EQ(windows.windowTitle(element, kTimeout), "Song - YouTube Music");
+    EXPECT_EQ(windows.windowTitle(element, kTimeout), "Search - Firefox");
+
+    // Noted for one window, asked about another: the other's own title, and the note is gone.
+    windows.noteFrontTitle();
+    retitle(browser, "Mail - Firefox");
+    const WindowElement client{client_->process().pid(),
+                               static_cast<std::int64_t>(client_->window())};
+    EXPECT_EQ(windows.windowTitle(client, kTimeout), "녹음기 — recorder");
+    EXPECT_EQ(windows.windowTitle(element, kTimeout), "Mail - Firefox");
+
+    // Only a browser's title is worth reading ahead.
+    ASSERT_TRUE(waitUntil([&] {
+        ewmh.activate(client_->window());
+        return ewmh.activeWindow() == client_->window();
+    }));
+    windows.noteFrontTitle();
+    retitle(client_->window(), "renamed");
+    EXPECT_EQ(windows.windowTitle(client, kTimeout), "renamed");
+    XDestroyWindow(display, browser);
 }
 
 TEST_F(WindowsTest, WindowsThatWentAwayAnswerNothing) {

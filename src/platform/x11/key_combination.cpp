@@ -18,7 +18,7 @@ KeyCode codeFor(::Display* display, KeySym sym) {
 
 }  // namespace
 
-bool postKeyCombination(::Display* display, ModifierKeys& modifierKeys,
+bool postKeyCombination(::Display* display, std::span<const KeyCode> held,
                         std::span<const KeySym> modifiers, KeySym key) {
     std::vector<KeyCode> combination;
     for (KeySym sym : modifiers) {
@@ -28,7 +28,6 @@ bool postKeyCombination(::Display* display, ModifierKeys& modifierKeys,
     if (std::find(combination.begin(), combination.end(), 0) != combination.end()) {
         return false;
     }
-    const std::vector<KeyCode> held = modifierKeys.held(display);
     for (KeyCode code : held) {
         fakeKey(display, code, false);
     }

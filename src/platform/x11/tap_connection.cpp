@@ -13,7 +13,7 @@ bool maskSelects(std::uint64_t mask, std::uint32_t type) {
 
 TapConnection::TapConnection(Display display, std::uint64_t eventMask,
                              platform::TapCallback callback, TapPump::Note note,
-                             std::shared_ptr<OwnWheel> ownWheel)
+                             TapListeners listeners)
     : display_(std::move(display)),
       eventMask_(eventMask),
       callback_(std::move(callback)),
@@ -21,7 +21,7 @@ TapConnection::TapConnection(Display display, std::uint64_t eventMask,
       pump_(
           display_, grab_,
           [this](std::uint32_t type, const platform::Event& event) { return ask(type, event); },
-          std::move(note), std::move(ownWheel)),
+          std::move(note), std::move(listeners)),
       poster_(display_, grab_, pump_.buttonMap()) {}
 
 void TapConnection::dispatch() {

@@ -18,7 +18,7 @@ namespace velmor::x11 {
 class TapConnection {
 public:
     TapConnection(Display display, std::uint64_t eventMask, platform::TapCallback callback,
-                  TapPump::Note note, std::shared_ptr<OwnWheel> ownWheel);
+                  TapPump::Note note, TapListeners listeners);
     TapConnection(const TapConnection&) = delete;
     TapConnection& operator=(const TapConnection&) = delete;
 

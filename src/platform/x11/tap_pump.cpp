@@ -35,12 +35,12 @@ Time serverTime(const XEvent& event) {
 }  // namespace
 
 TapPump::TapPump(Display& display, PointerGrab& grab, Callback callback, Note note,
-                 std::shared_ptr<OwnWheel> ownWheel)
+                 TapListeners listeners)
     : display_(display),
       grab_(grab),
       callback_(std::move(callback)),
       note_(std::move(note)),
-      ownWheel_(std::move(ownWheel)),
+      listeners_(std::move(listeners)),
       mKey_(XKeysymToKeycode(display.get(), XK_m)),
       buttons_(readButtonMap(display.get())),
       rawReleases_(display, buttons_) {}
@@ -79,8 +79,12 @@ void TapPump::handleEvent(const XEvent& event) {
         followMappingChange(event);
         return;
     }
-    if (event.type == ButtonPress && !holding_ && ownWheel_) {
-        ownWheel_->holdBegan();  // at once: the program's burst stops before the answer
+    if (listeners_.seenModifiers && (event.type == ButtonPress || event.type == ButtonRelease)) {
+        // Before the core hears of it: the gesture's action may start at once on a worker.
+        listeners_.seenModifiers->saw(event.xbutton.state, grab_.lockCombinations());
+    }
+    if (event.type == ButtonPress && !holding_) {
+        holdBegins();
     }
     if (isOwnWheelClick(event)) {
         answerServer(event, TapAnswer::swallow);
@@ -186,15 +190,24 @@ void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
             mKeyGrab_.reset();
         }
     }
-    if (ownWheel_ && !holding_) {
-        ownWheel_->holdEnded();
+    if (listeners_.ownWheel && !holding_) {
+        listeners_.ownWheel->holdEnded();
+    }
+}
+
+void TapPump::holdBegins() {
+    if (listeners_.ownWheel) {
+        listeners_.ownWheel->holdBegan();  // at once: the program's burst stops before the answer
+    }
+    if (listeners_.holdBegins) {
+        listeners_.holdBegins();
     }
 }
 
 bool TapPump::isOwnWheelClick(const XEvent& event) const {
     const bool wheel = (event.type == ButtonPress || event.type == ButtonRelease) &&
                        event.xbutton.button >= Button4 && event.xbutton.button <= 7;
-    return wheel && holding_ && ownWheel_ && ownWheel_->isEcho();
+    return wheel && holding_ && listeners_.ownWheel && listeners_.ownWheel->isEcho();
 }
 
 void TapPump::grabMKey() {

@@ -11,11 +11,11 @@
 #include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
 #include "platform/x11/key_grab.h"
-#include "platform/x11/own_wheel.h"
 #include "platform/x11/pointer_grab.h"
 #include "platform/x11/raw_releases.h"
 #include "platform/x11/server_timeline.h"
 #include "platform/x11/tap_answer.h"
+#include "platform/x11/tap_listeners.h"
 
 namespace velmor::x11 {
 
@@ -30,9 +30,8 @@ public:
     // A line for the gesture log about input this desktop could not handle as asked.
     using Note = std::function<void(const std::string& note)>;
 
-    // `ownWheel`, when given, hears of every hold and tells the program's own wheel clicks.
     TapPump(Display& display, PointerGrab& grab, Callback callback, Note note = {},
-            std::shared_ptr<OwnWheel> ownWheel = nullptr);
+            TapListeners listeners = {});
 
     // Handles every event the connection has already received; how many.
     int dispatchPending();
@@ -48,6 +47,7 @@ public:
 private:
     std::optional<platform::Event> translate(const XEvent& event);
     TapAnswer ask(const platform::Event& event) const;
+    void holdBegins();
     bool isOwnWheelClick(const XEvent& event) const;
     void answerServer(const XEvent& event, TapAnswer answer);
     void trackHold(const XEvent& event, TapAnswer answer);
@@ -61,7 +61,7 @@ private:
     PointerGrab& grab_;
     Callback callback_;
     Note note_;
-    std::shared_ptr<OwnWheel> ownWheel_;
+    TapListeners listeners_;
     KeyCode mKey_;
     ButtonMap buttons_;
     bool holding_ = false;

@@ -24,10 +24,13 @@ X11Platform::X11Platform(X11Options options)
       windows_(options_.displayName),
       accessibility_(events_, windows_),
       workspace_(options_.displayName),
-      systemActions_(options_.displayName, processes_,
-                     [this] { return defaults_.string(kScreenshotCommandKey); }),
+      systemActions_(
+          options_.displayName, processes_,
+          [this] { return defaults_.string(kScreenshotCommandKey); }, events_.seenModifiers()),
       loginItem_(paths_, options_.programPath, options_.installed),
-      ui_(makeUi()) {}
+      ui_(makeUi()) {
+    events_.onHoldBegins([this] { windows_.noteFrontTitle(); });
+}
 
 std::unique_ptr<platform::Ui> X11Platform::makeUi() {
     std::ostream& terminal = options_.terminal != nullptr ? *options_.terminal : std::cerr;

@@ -38,10 +38,12 @@ std::string shownName(const std::string& displayName) {
 }  // namespace
 
 X11SystemActions::X11SystemActions(std::string displayName, platform::Processes& processes,
-                                   ScreenshotSetting screenshotCommand)
+                                   ScreenshotSetting screenshotCommand,
+                                   std::shared_ptr<const SeenModifiers> seenModifiers)
     : displayName_(std::move(displayName)),
       volume_(processes),
-      screenshotCommand_(std::move(screenshotCommand)) {}
+      screenshotCommand_(std::move(screenshotCommand)),
+      seenModifiers_(std::move(seenModifiers)) {}
 
 void X11SystemActions::pressShortcut(platform::Shortcut shortcut) {
     using platform::Shortcut;
@@ -104,8 +106,15 @@ void X11SystemActions::withKeyboard(Use use) {
 
 void X11SystemActions::pressKeys(std::span<const KeySym> modifiers, KeySym key) {
     withKeyboard([&](Display& display) {
-        postKeyCombination(display.get(), modifierKeys_, modifiers, key);
+        postKeyCombination(display.get(), heldModifiers(display.get()), modifiers, key);
     });
+}
+
+std::vector<KeyCode> X11SystemActions::heldModifiers(::Display* keyboard) {
+    if (seenModifiers_ && seenModifiers_->noneDown()) {
+        return {};
+    }
+    return modifierKeys_.held(keyboard);
 }
 
 // What quitting asks of a program on this desktop: the window manager asks each of its

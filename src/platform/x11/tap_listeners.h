@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/x11/own_wheel.h"
+#include "platform/x11/seen_modifiers.h"
+
+namespace velmor::x11 {
+
+// Who else hears of the tap's events; each may be absent.
+struct TapListeners {
+    // Hears of every hold, and tells the program's own wheel clicks from the user's.
+    std::shared_ptr<OwnWheel> ownWheel;
+    // Hears the modifier state of every button event.
+    std::shared_ptr<SeenModifiers> seenModifiers;
+    // On the main thread, as a hold begins: a moment to read what the gesture will need.
+    std::function<void()> holdBegins;
+};
+
+}  // namespace velmor::x11
