@@ -45,11 +45,12 @@ void TapConnection::postWaitingClicks() {
         if (XPending(display_.get()) > 0) {
             return;
         }
-        const Click waiting = waitingClicks_.front();
-        waitingClicks_.pop_front();
         // A button the server's test device lacks is refused, not fatal.
         ErrorTrap trap(display_.get());
-        poster_.click(waiting.at, waiting.button);
+        if (!poster_.click(waitingClicks_.front().at, waitingClicks_.front().button)) {
+            return;
+        }
+        waitingClicks_.pop_front();
     }
 }
 

@@ -6,14 +6,21 @@
 
 namespace velmor::x11 {
 
-void XTestPoster::click(Point at, unsigned int button) {
+bool XTestPoster::click(Point at, unsigned int button) {
     const std::optional<unsigned int> physical = buttons_.physical(button);
     if (!physical) {
-        return;
+        return true;
     }
     ::Display* display = display_.get();
     const bool wasGrabbed = grab_.held();
     grab_.release();
+    XSync(display, False);
+    if (XPending(display) > 0) {
+        if (wasGrabbed) {
+            grab_.grab();
+        }
+        return false;
+    }
     XTestFakeMotionEvent(display, -1, static_cast<int>(std::lround(at.x)),
                          static_cast<int>(std::lround(at.y)), CurrentTime);
     XTestFakeButtonEvent(display, *physical, True, CurrentTime);
@@ -23,6 +30,7 @@ void XTestPoster::click(Point at, unsigned int button) {
     if (wasGrabbed) {
         grab_.grab();
     }
+    return true;
 }
 
 }  // namespace velmor::x11

@@ -19,8 +19,10 @@ public:
         : display_(display), grab_(grab), buttons_(buttons) {}
 
     // Moves the pointer to `at`, presses and releases the physical button that windows see as
-    // `button` there; nothing when no button gives it.
-    void click(Point at, unsigned int button = Button3);
+    // `button` there; nothing when no button gives it. False, and nothing posted, when the
+    // server sent the connection something while the grab was lifted: a press that came
+    // first has taken the grab back, and would take the click too.
+    bool click(Point at, unsigned int button = Button3);
 
 private:
     Display& display_;
