@@ -47,10 +47,12 @@ void TapConnection::postWaitingClicks() {
         }
         // A button the server's test device lacks is refused, not fatal.
         ErrorTrap trap(display_.get());
-        if (!poster_.click(waitingClicks_.front().at, waitingClicks_.front().button)) {
+        const Click waiting = waitingClicks_.front();
+        if (!poster_.click(waiting.at, waiting.button)) {
             return;
         }
         waitingClicks_.pop_front();
+        pump_.ownClickPosted(waiting.button);
     }
 }
 

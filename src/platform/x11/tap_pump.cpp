@@ -72,11 +72,16 @@ bool TapPump::waitAndDispatch(std::chrono::milliseconds timeout) {
 
 void TapPump::handleEvent(const XEvent& event) {
     if (const std::optional<unsigned int> released = rawReleases_.releasedButton(event)) {
+        ownClicks_.released(*released);
         reportReleaseOfPassedPress(*released);
         return;
     }
     if (event.type == MappingNotify) {
         followMappingChange(event);
+        return;
+    }
+    if (event.type == ButtonPress && ownClicks_.isEcho(event.xbutton.button)) {
+        answerServer(event, TapAnswer::pass);
         return;
     }
     if (listeners_.seenModifiers && (event.type == ButtonPress || event.type == ButtonRelease)) {

@@ -11,6 +11,7 @@
 #include "platform/x11/button_map.h"
 #include "platform/x11/display.h"
 #include "platform/x11/key_grab.h"
+#include "platform/x11/own_click_echoes.h"
 #include "platform/x11/pointer_grab.h"
 #include "platform/x11/raw_releases.h"
 #include "platform/x11/server_timeline.h"
@@ -41,6 +42,9 @@ public:
     void handleEvent(const XEvent& event);
 
     bool holding() const { return holding_; }
+    // A click of the program's own went to the server; should the tap catch it, it is
+    // handed on untouched.
+    void ownClickPosted(unsigned int button) { ownClicks_.posted(button); }
     // The pointer's buttons as the server maps them now.
     const ButtonMap& buttonMap() const { return buttons_; }
 
@@ -71,6 +75,7 @@ private:
     ServerTimeline timeline_;
     // Buttons whose press was handed on and whose release the tap has not heard of yet.
     unsigned int passedButtons_ = 0;
+    OwnClickEchoes ownClicks_;
 };
 
 }  // namespace velmor::x11
