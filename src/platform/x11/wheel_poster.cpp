@@ -2,8 +2,10 @@
 
 #include <X11/extensions/XTest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/x11/error_trap.h"
 #include "platform/x11/server_mappings.h"
@@ -11,7 +13,12 @@
 namespace velmor::x11 {
 
 namespace {
+
 constexpr int kClicksBetweenWaits = 8;
+// A busy desktop was seen to lose a fast run of clicks even with the server answering: the
+// pause lets the server and the window manager take them in.
+constexpr std::chrono::milliseconds kPauseAfterWait{1};
+
 }  // namespace
 
 WheelPoster::WheelPoster(const std::string& name, std::shared_ptr<OwnWheel> ownWheel)
@@ -46,10 +53,10 @@ bool WheelPoster::scroll(int clicks) {
         XTestFakeButtonEvent(display, *button, False, CurrentTime);
         if (ownWheel_) {
             // One at a time, so that none waits to be sent after a hold begins, and now and
-            // then waiting for the server: a busy server was seen to lose clicks sent faster
-            // than it took them in.
+            // then waiting for the server and pausing.
             if ((i + 1) % kClicksBetweenWaits == 0) {
                 XSync(display, False);
+                std::this_thread::sleep_for(kPauseAfterWait);
             } else {
                 XFlush(display);
             }
