@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -77,6 +80,31 @@ protected:
         const int before = client_->count("ButtonRelease 1 state=0x100");
         return userInClient({"click", "1"}) &&
                client_->waitFor("ButtonRelease 1 state=0x100", before + 1);
+    }
+
+    // A window of the test's own process with the class given, mapped.
+    Window ownWindow(const std::string& instance, const std::string& className) {
+        ::Display* display = display_->get();
+        const Window window = XCreateSimpleWindow(display, display_->root(), 0, 0, 50, 50, 0, 0, 0);
+        std::string instanceName = instance;
+        std::string classNameCopy = className;
+        XClassHint hint{instanceName.data(), classNameCopy.data()};
+        XSetClassHint(display, window, &hint);
+        const long pid = getpid();
+        XChangeProperty(display, window, display_->atoms().netWmPid, XA_CARDINAL, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+        XMapWindow(display, window);
+        XSync(display, False);
+        return window;
+    }
+
+    // Gives the window a new title, as an application does.
+    void retitle(Window window, const std::string& title) {
+        XChangeProperty(display_->get(), window, display_->atoms().netWmName,
+                        display_->atoms().utf8String, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(title.data()),
+                        static_cast<int>(title.size()));
+        XSync(display_->get(), False);
     }
 
     XSession session_;

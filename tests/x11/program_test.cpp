@@ -255,18 +255,11 @@ TEST_F(ProgramTest, AStrokeMadeWhileTheUserHoldsShiftStillPagesBackWithAltAlone)
 TEST_F(ProgramTest, InABrowserShowingYouTubeMusicAStrokeToTheLeftIsThePreviousTrack) {
     becomeBrowser();
     ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());
-    const auto retitle = [&](const std::string& title) {
-        XChangeProperty(display_->get(), client_->window(), display_->atoms().netWmName,
-                        display_->atoms().utf8String, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(title.data()),
-                        static_cast<int>(title.size()));
-        XSync(display_->get(), False);
-    };
-    retitle("Song - YouTube Music");
+    retitle(client_->window(), "Song - YouTube Music");
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     EXPECT_TRUE(client_->waitFor("KeyPress XF86AudioPrev state=0x0"));
 
-    retitle("Search results - Firefox");
+    retitle(client_->window(), "Search results - Firefox");
     ASSERT_TRUE(stroke({{-30, 0}, {-30, 0}, {-30, 0}, {-30, 0}}));
     EXPECT_TRUE(client_->waitFor(kAltLeft));
     EXPECT_EQ(client_->count("KeyPress XF86AudioPrev state=0x0"), 1);

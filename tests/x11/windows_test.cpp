@@ -2,8 +2,6 @@
 // Google Test first: Xlib defines None and Bool as macros.
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include "platform/x11/ewmh.h"
@@ -44,21 +42,8 @@ TEST_F(WindowsTest, FindsTheProcessWindowItsTitleAndMinimisesIt) {
 // A browser's title is read as the hold begins and given once, to the gesture that follows.
 TEST_F(WindowsTest, ABrowsersTitleNotedAsTheHoldBeginsIsGivenOnceThenTheServersAgain) {
     X11Windows windows(session_.name());
-    ::Display* display = display_->get();
-    const auto retitle = [&](Window window, const std::string& title) {
-        XChangeProperty(display, window, display_->atoms().netWmName, display_->atoms().utf8String,
-                        8, PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()),
-                        static_cast<int>(title.size()));
-        XSync(display, False);
-    };
-    const Window browser = XCreateSimpleWindow(display, display_->root(), 0, 0, 50, 50, 0, 0, 0);
-    XClassHint hint{const_cast<char*>("navigator"), const_cast<char*>("Firefox")};
-    XSetClassHint(display, browser, &hint);
-    const long pid = getpid();
-    XChangeProperty(display, browser, display_->atoms().netWmPid, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&pid), 1);
+    const Window browser = ownWindow("navigator", "Firefox");
     retitle(browser, "Song - YouTube Music");
-    XMapWindow(display, browser);
     Ewmh ewmh(*display_);
     ASSERT_TRUE(waitUntil([&] {
         ewmh.activate(browser);
@@ -87,7 +72,7 @@ TEST_F(WindowsTest, ABrowsersTitleNotedAsTheHoldBeginsIsGivenOnceThenTheServersA
     windows.noteFrontTitle();
     retitle(client_->window(), "renamed");
     EXPECT_EQ(windows.windowTitle(client, kTimeout), "renamed");
-    XDestroyWindow(display, browser);
+    XDestroyWindow(display_->get(), browser);
 }
 
 TEST_F(WindowsTest, WindowsThatWentAwayAnswerNothing) {

@@ -2,8 +2,6 @@
 // Google Test first: Xlib defines None and Bool as macros.
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -144,14 +142,7 @@ TEST_F(WorkspaceTest, TheFrontmostApplicationFollowsTheUsersSwitchAtOnce) {
     ewmh.activate(client_->window());
     ASSERT_TRUE(waitUntil([&] { return workspace_->frontmostApplication() == client(); }));
 
-    ::Display* display = display_->get();
-    const Window own = XCreateSimpleWindow(display, display_->root(), 0, 0, 50, 50, 0, 0, 0);
-    XClassHint hint{const_cast<char*>("own"), const_cast<char*>("VelmorTest")};
-    XSetClassHint(display, own, &hint);
-    const long pid = getpid();
-    XChangeProperty(display, own, display_->atoms().netWmPid, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&pid), 1);
-    XMapWindow(display, own);
+    const Window own = ownWindow("own", "VelmorTest");
     ASSERT_TRUE(waitUntil([&] { return clientListed(own); }));
     ewmh.activate(own);
     ASSERT_TRUE(waitUntil([&] { return ewmh.activeWindow() == own; }));
@@ -166,7 +157,7 @@ TEST_F(WorkspaceTest, TheFrontmostApplicationFollowsTheUsersSwitchAtOnce) {
     ewmh.activate(own);
     ASSERT_TRUE(waitUntil([&] { return ewmh.activeWindow() == own; }));
     ASSERT_EQ(workspace_->frontmostApplication()->pid, getpid());
-    XDestroyWindow(display, own);
+    XDestroyWindow(display_->get(), own);
     ASSERT_TRUE(waitUntil([&] { return !clientListed(own); }));
     EXPECT_NE(workspace_->frontmostApplication()->pid, getpid());
 }
