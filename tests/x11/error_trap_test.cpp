@@ -75,5 +75,30 @@ TEST_F(ErrorTrapTest, AnEarlierRequestsErrorIsNotTheTrapsEvenWhenItWaitsOnlyForT
     }
 }
 
+int errorsOutsideTraps = 0;
+
+int countErrorOutsideTraps(::Display*, XErrorEvent*) {
+    ++errorsOutsideTraps;
+    return 0;
+}
+
+// Nested traps keep the errors until the outermost ends, and then the handler that was there
+// before is back.
+TEST_F(ErrorTrapTest, TheHandlerBeforeTheFirstTrapIsBackOnlyAfterTheLast) {
+    errorsOutsideTraps = 0;
+    const XErrorHandler before = XSetErrorHandler(&countErrorOutsideTraps);
+    {
+        ErrorTrap outer(display_->get());
+        { ErrorTrap inner(display_->get()); }
+        XMapWindow(display_->get(), kGone);
+        EXPECT_EQ(outer.sync(), BadWindow);
+    }
+    EXPECT_EQ(errorsOutsideTraps, 0);
+    XMapWindow(display_->get(), kGone);
+    XSync(display_->get(), False);
+    EXPECT_EQ(errorsOutsideTraps, 1);
+    XSetErrorHandler(before);
+}
+
 }  // namespace
 }  // namespace velmor::x11::testing
