@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
 #include "platform/x11/own_wheel.h"
@@ -14,8 +13,6 @@ struct TapListeners {
     std::shared_ptr<OwnWheel> ownWheel;
     // Hears the modifier state of every button event.
     std::shared_ptr<SeenModifiers> seenModifiers;
-    // On the main thread, as a hold begins: a moment to read what the gesture will need.
-    std::function<void()> holdBegins;
 };
 
 }  // namespace velmor::x11

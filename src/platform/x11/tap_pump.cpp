@@ -88,8 +88,8 @@ void TapPump::handleEvent(const XEvent& event) {
         // Before the core hears of it: the gesture's action may start at once on a worker.
         listeners_.seenModifiers->saw(event.xbutton.state, grab_.lockCombinations());
     }
-    if (event.type == ButtonPress && !holding_) {
-        holdBegins();
+    if (event.type == ButtonPress && !holding_ && listeners_.ownWheel) {
+        listeners_.ownWheel->holdBegan();  // at once: the program's burst stops before the answer
     }
     if (isOwnWheelClick(event)) {
         answerServer(event, TapAnswer::swallow);
@@ -197,15 +197,6 @@ void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
     }
     if (listeners_.ownWheel && !holding_) {
         listeners_.ownWheel->holdEnded();
-    }
-}
-
-void TapPump::holdBegins() {
-    if (listeners_.ownWheel) {
-        listeners_.ownWheel->holdBegan();  // at once: the program's burst stops before the answer
-    }
-    if (listeners_.holdBegins) {
-        listeners_.holdBegins();
     }
 }
 

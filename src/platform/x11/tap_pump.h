@@ -51,7 +51,6 @@ public:
 private:
     std::optional<platform::Event> translate(const XEvent& event);
     TapAnswer ask(const platform::Event& event) const;
-    void holdBegins();
     bool isOwnWheelClick(const XEvent& event) const;
     void answerServer(const XEvent& event, TapAnswer answer);
     void trackHold(const XEvent& event, TapAnswer answer);

@@ -65,8 +65,6 @@ public:
 
     // What the tap sees of the modifiers, for the keys the gestures post.
     std::shared_ptr<const SeenModifiers> seenModifiers() const { return seenModifiers_; }
-    // Main thread, before the tap is made: called on the main thread as each hold begins.
-    void onHoldBegins(std::function<void()> observer) { holdBegins_ = std::move(observer); }
 
 private:
     void postOwnOnMain(const platform::Event& event);
@@ -82,7 +80,6 @@ private:
     KeyboardState keyboard_;
     std::shared_ptr<OwnWheel> ownWheel_ = std::make_shared<OwnWheel>();
     std::shared_ptr<SeenModifiers> seenModifiers_ = std::make_shared<SeenModifiers>();
-    std::function<void()> holdBegins_;
     WheelPoster wheel_;
 };
 
