@@ -219,6 +219,28 @@ TEST_F(EventServicesTest, PassedPressesReachTheWindowOnceAlsoWhenTheCallbackThro
     EXPECT_EQ(client_->count("ButtonPress 3 state=0x0"), 2);
 }
 
+// What a gesture's action will need is read while the user draws: once for each right-button
+// hold, after the callback has answered its press. A left click that passes and a middle click
+// the tap keeps begin no such hold.
+TEST_F(EventServicesTest, EachRightButtonHoldAndNothingElseGivesAMomentToReadAhead) {
+    std::vector<int> rightPressesSeenAtEachMoment;
+    services_->onGestureHoldBegan(
+        [&] { rightPressesSeenAtEachMoment.push_back(seen(type::kRightMouseDown)); });
+    ASSERT_TRUE(startTap([](const Event& event) {
+        const bool middle =
+            event.type == type::kOtherMouseDown || event.type == type::kOtherMouseUp;
+        return middle || isRightButton(event) ? TapResult::swallow : TapResult::pass;
+    }));
+    ASSERT_TRUE(userInClient(
+        {"mousedown", "3", "mousemove_relative", "--", "-40", "0", "click", "2", "mouseup", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 1; }));
+    ASSERT_TRUE(userInClient({"click", "1", "click", "2", "click", "3"}));
+    ASSERT_TRUE(loop_.runUntil([&] { return seen(type::kRightMouseUp) == 2; }));
+    ASSERT_TRUE(markerArrives());
+    EXPECT_EQ(seen(type::kOtherMouseDown), 2);
+    EXPECT_EQ(rightPressesSeenAtEachMoment, (std::vector<int>{1, 2}));
+}
+
 // A key with no symbol on it, as a layout leaves some.
 KeyCode spareKey(::Display* display) {
     int first = 0;

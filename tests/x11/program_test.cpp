@@ -251,7 +251,7 @@ TEST_F(ProgramTest, AStrokeMadeWhileTheUserHoldsShiftStillPagesBackWithAltAlone)
     EXPECT_EQ(client_->count("KeyPress Left state=0x9"), 0);
 }
 
-// Each stroke sees the browser's title as it is then.
+// The browser's title is read as the hold begins, so each stroke sees the title of its own.
 TEST_F(ProgramTest, InABrowserShowingYouTubeMusicAStrokeToTheLeftIsThePreviousTrack) {
     becomeBrowser();
     ASSERT_TRUE(startVelmorAndWaitForTheTap()) << readFile(terminal());

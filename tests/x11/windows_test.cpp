@@ -39,6 +39,42 @@ TEST_F(WindowsTest, FindsTheProcessWindowItsTitleAndMinimisesIt) {
     EXPECT_TRUE(waitUntil([&] { return clientViewable(); }));
 }
 
+// A browser's title is read as the hold begins and given once, to the gesture that follows.
+TEST_F(WindowsTest, ABrowsersTitleNotedAsTheHoldBeginsIsGivenOnceThenTheServersAgain) {
+    X11Windows windows(session_.name());
+    const Window browser = ownWindow("navigator", "Firefox");
+    retitle(browser, "Song - YouTube Music");
+    Ewmh ewmh(*display_);
+    ASSERT_TRUE(waitUntil([&] {
+        ewmh.activate(browser);
+        return ewmh.activeWindow() == browser;
+    }));
+    const WindowElement element{getpid(), static_cast<std::int64_t>(browser)};
+
+    windows.noteFrontTitle();
+    retitle(browser, "Search - Firefox");
+    EXPECT_EQ(windows.windowTitle(element, kTimeout), "Song - YouTube Music");
+    EXPECT_EQ(windows.windowTitle(element, kTimeout), "Search - Firefox");
+
+    // Noted for one window, asked about another: the other's own title, and the note is gone.
+    windows.noteFrontTitle();
+    retitle(browser, "Mail - Firefox");
+    const WindowElement client{client_->process().pid(),
+                               static_cast<std::int64_t>(client_->window())};
+    EXPECT_EQ(windows.windowTitle(client, kTimeout), "녹음기 — recorder");
+    EXPECT_EQ(windows.windowTitle(element, kTimeout), "Mail - Firefox");
+
+    // Only a browser's title is worth reading ahead.
+    ASSERT_TRUE(waitUntil([&] {
+        ewmh.activate(client_->window());
+        return ewmh.activeWindow() == client_->window();
+    }));
+    windows.noteFrontTitle();
+    retitle(client_->window(), "renamed");
+    EXPECT_EQ(windows.windowTitle(client, kTimeout), "renamed");
+    XDestroyWindow(display_->get(), browser);
+}
+
 TEST_F(WindowsTest, WindowsThatWentAwayAnswerNothing) {
     X11Windows windows(session_.name());
     const Window plain =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/x11/own_wheel.h"
@@ -13,6 +14,9 @@ struct TapListeners {
     std::shared_ptr<OwnWheel> ownWheel;
     // Hears the modifier state of every button event.
     std::shared_ptr<SeenModifiers> seenModifiers;
+    // On the main thread, once a right-button hold has begun: a moment, while the user draws,
+    // to read what the gesture's action will need.
+    std::function<void()> gestureHoldBegan;
 };
 
 }  // namespace velmor::x11

@@ -186,6 +186,9 @@ void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
         holding_ = answer == TapAnswer::swallow;
         if (holding_ && event.xbutton.button == Button3) {
             grabMKey();
+            if (listeners_.gestureHoldBegan) {
+                listeners_.gestureHoldBegan();  // after the answer, so the press is not kept frozen
+            }
         }
     } else if (event.type == ButtonRelease && holding_) {
         const unsigned int stillDown =

@@ -98,7 +98,7 @@ std::unique_ptr<platform::EventTap> X11EventServices::createSessionTap(
                 reporter(note);
             }
         },
-        TapListeners{ownWheel_, seenModifiers_});
+        TapListeners{ownWheel_, seenModifiers_, gestureHoldBegan_});
     if (!grabAllowingPassingHolders([&] { return connection->grab(); })) {
         return nullptr;
     }

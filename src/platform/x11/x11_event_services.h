@@ -65,6 +65,11 @@ public:
 
     // What the tap sees of the modifiers, for the keys the gestures post.
     std::shared_ptr<const SeenModifiers> seenModifiers() const { return seenModifiers_; }
+    // Main thread, before the tap is made: called on the main thread as each right-button hold
+    // begins, once its press is answered.
+    void onGestureHoldBegan(std::function<void()> observer) {
+        gestureHoldBegan_ = std::move(observer);
+    }
 
 private:
     void postOwnOnMain(const platform::Event& event);
@@ -80,6 +85,7 @@ private:
     KeyboardState keyboard_;
     std::shared_ptr<OwnWheel> ownWheel_ = std::make_shared<OwnWheel>();
     std::shared_ptr<SeenModifiers> seenModifiers_ = std::make_shared<SeenModifiers>();
+    std::function<void()> gestureHoldBegan_;
     WheelPoster wheel_;
 };
 

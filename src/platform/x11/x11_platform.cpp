@@ -28,7 +28,9 @@ X11Platform::X11Platform(X11Options options)
           options_.displayName, processes_,
           [this] { return defaults_.string(kScreenshotCommandKey); }, events_.seenModifiers()),
       loginItem_(paths_, options_.programPath, options_.installed),
-      ui_(makeUi()) {}
+      ui_(makeUi()) {
+    events_.onGestureHoldBegan([this] { windows_.noteFrontTitle(); });
+}
 
 std::unique_ptr<platform::Ui> X11Platform::makeUi() {
     std::ostream& terminal = options_.terminal != nullptr ? *options_.terminal : std::cerr;

@@ -1,6 +1,9 @@
 #include "platform/x11/x11_windows.h"
 
+#include <utility>
+
 #include "platform/x11/client_windows.h"
+#include "platform/x11/web_browsers.h"
 
 namespace velmor::x11 {
 
@@ -23,6 +26,10 @@ std::optional<WindowElement> X11Windows::focusedWindow(std::int32_t pid, double 
 
 std::optional<std::string> X11Windows::windowTitle(const WindowElement& window,
                                                    double /*timeout*/) {
+    const std::optional<NotedTitle> noted = takeNotedTitle();
+    if (noted && noted->window == static_cast<Window>(window.id)) {
+        return noted->title;
+    }
     return display_.ask(std::optional<std::string>(), [&](Display&, Ewmh& ewmh) {
         return ewmh.titleOf(static_cast<Window>(window.id));
     });
@@ -40,6 +47,24 @@ bool X11Windows::setMinimized(const WindowElement& window, bool minimized, doubl
         ewmh.activate(id);
         return true;
     });
+}
+
+void X11Windows::noteFrontTitle() {
+    const std::optional<FrontWindow> front = display_.frontWindow();
+    std::optional<NotedTitle> noted;
+    if (front && front->owner.applicationId && isWebBrowserClass(*front->owner.applicationId)) {
+        noted = NotedTitle{front->window,
+                           display_.ask(std::optional<std::string>(), [&](Display&, Ewmh& ewmh) {
+                               return ewmh.titleOf(front->window);
+                           })};
+    }
+    const std::lock_guard lock(notedMutex_);
+    noted_ = std::move(noted);
+}
+
+std::optional<X11Windows::NotedTitle> X11Windows::takeNotedTitle() {
+    const std::lock_guard lock(notedMutex_);
+    return std::exchange(noted_, std::nullopt);
 }
 
 }  // namespace velmor::x11

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -21,12 +22,25 @@ public:
 
     // The active window when the process owns it, else the process's newest managed window.
     std::optional<platform::WindowElement> focusedWindow(std::int32_t pid, double timeout);
+    // The title noted as the hold began, once, when it is this window's; else the server's.
     std::optional<std::string> windowTitle(const platform::WindowElement& window, double timeout);
+    // As a hold begins: the title of a browser's front window, read while the user draws,
+    // so that the gesture's action need not ask the server for it.
+    void noteFrontTitle();
     // Iconifies, or activates to bring the window back; false when the window went away.
     bool setMinimized(const platform::WindowElement& window, bool minimized, double timeout);
 
 private:
+    struct NotedTitle {
+        Window window = 0;
+        std::optional<std::string> title;
+    };
+
+    std::optional<NotedTitle> takeNotedTitle();
+
     SharedDisplay display_;
+    std::mutex notedMutex_;
+    std::optional<NotedTitle> noted_;  // under the mutex
 };
 
 }  // namespace velmor::x11
