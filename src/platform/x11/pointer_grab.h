@@ -19,6 +19,7 @@ public:
     // True when every grab is held afterwards; false when another client holds one of them
     // (BadAccess), and then none is left behind.
     bool grab();
+    // Returns once the server has let go of a held grab.
     void release();
     bool held() const { return held_; }
     // The lock modifiers were moved to other keys (MappingNotify with MappingModifier): the

@@ -13,8 +13,11 @@ bool XTestPoster::click(Point at, unsigned int button) {
     }
     ::Display* display = display_.get();
     const bool wasGrabbed = grab_.held();
-    grab_.release();
-    XSync(display, False);
+    if (wasGrabbed) {
+        grab_.release();  // waits for the server's answer
+    } else {
+        XSync(display, False);
+    }
     if (XPending(display) > 0) {
         if (wasGrabbed) {
             grab_.grab();
