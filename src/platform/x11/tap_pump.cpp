@@ -203,9 +203,10 @@ void TapPump::trackHold(const XEvent& event, TapAnswer answer) {
     }
 }
 
+// The program's bursts are vertical only: a sideways click is always the user's.
 bool TapPump::isOwnWheelClick(const XEvent& event) const {
     const bool wheel = (event.type == ButtonPress || event.type == ButtonRelease) &&
-                       event.xbutton.button >= Button4 && event.xbutton.button <= 7;
+                       (event.xbutton.button == Button4 || event.xbutton.button == Button5);
     return wheel && holding_ && listeners_.ownWheel && listeners_.ownWheel->isEcho();
 }
 
