@@ -65,8 +65,8 @@ public:
 
     // What the tap sees of the modifiers, for the keys the gestures post.
     std::shared_ptr<const SeenModifiers> seenModifiers() const { return seenModifiers_; }
-    // Main thread, before the tap is made: called on the main thread as each right-button hold
-    // begins, once its press is answered.
+    // Set before the tap is made; called on the main thread as each right-button hold begins,
+    // once its press is answered.
     void onGestureHoldBegan(std::function<void()> observer) {
         gestureHoldBegan_ = std::move(observer);
     }
